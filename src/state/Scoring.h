@@ -1,0 +1,49 @@
+#pragma once
+
+#include <cstdint>
+
+#include "state/Card.h"
+
+namespace vex {
+
+// A hand's points and whether one of its aces counts 11.
+struct Score {
+    std::int16_t Total = 0;
+    Flag SoftAce = kFalse;
+    friend bool operator==(const Score&, const Score&) = default;
+};
+
+// The first card of a hand: an ace is 11 (soft), a face card 10, the others their value.
+constexpr Score ScoreFirstCard(int value) {
+    if (value == 1) return {11, kTrue};
+    return {static_cast<std::int16_t>(value > 10 ? 10 : value), kFalse};
+}
+
+// The second card of a hand, at the deal and for each hand of a split: an ace is 11 on a total
+// below 11 and 1 otherwise (so two aces make a soft 12); a face card always adds 10, even on a
+// soft ace, so an ace and a king make 21.
+constexpr Score ScoreSecondCard(Score hand, int value) {
+    if (value == 1) {
+        if (hand.Total < 11) return {static_cast<std::int16_t>(hand.Total + 11), kTrue};
+        return {static_cast<std::int16_t>(hand.Total + 1), hand.SoftAce};
+    }
+    return {static_cast<std::int16_t>(hand.Total + (value > 10 ? 10 : value)), hand.SoftAce};
+}
+
+// The third and every later card of a hand, the dealer's included.
+constexpr Score ScoreNextCard(Score hand, int value) {
+    if (value == 1) {
+        if (hand.Total <= 10) return {static_cast<std::int16_t>(hand.Total + 11), kTrue};
+        return {static_cast<std::int16_t>(hand.Total + 1), hand.SoftAce};
+    }
+    if (value > 10) {
+        // A face card on a soft hand: the ace drops from 11 to 1 while the card adds 10.
+        if (hand.SoftAce) return {hand.Total, kFalse};
+        return {static_cast<std::int16_t>(hand.Total + 10), kFalse};
+    }
+    if (hand.Total + value > 21 && hand.SoftAce)
+        return {static_cast<std::int16_t>(hand.Total + value - 10), kFalse};
+    return {static_cast<std::int16_t>(hand.Total + value), hand.SoftAce};
+}
+
+}  // namespace vex

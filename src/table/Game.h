@@ -1,0 +1,100 @@
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+#include "bank/BankModel.h"
+#include "dialogs/DialogModels.h"
+#include "state/Random.h"
+#include "state/TableState.h"
+#include "table/Form1Model.h"
+#include "table/Platform.h"
+
+namespace vex {
+
+// Double and Split refuse a stake the player cannot cover or the table does not allow.
+inline constexpr std::string_view kNotEnoughCredit = "Not enough credit or over table limits";
+
+// The game: the shared state, the models of its windows, and every event handler. Handlers are
+// named after the control and event that raise them; each runs to its end and writes the state
+// and the models in the order the rules of the table give.
+class Game : public TableState {
+public:
+    Game(Platform& platform, RandomSource& random) : platform_(platform), random_(random) {}
+
+    Form1Model Form1;
+    BankModel frmBank;
+    RulesModel Rules;
+    HelpModel frmHelp;
+    bool frmAboutOpen = false;
+    bool frmEndShown = false;
+
+    // Table window (table/).
+    void Form_Load();
+    std::int16_t ChargeImage(std::int16_t Couleur, std::int16_t Valeur, int Image);
+    void ChipDrop(std::string_view tag);  // a chip dropped on Image3 or on LabelMise
+    void bnClear_Click();
+    void mnuNewGame_Click();
+    void mnuExit_Click();
+
+    // A round (round/).
+    void bnDeal_Click();
+    void bnCard_Click();
+    void bnStay_Click();
+    void bnDouble_Click();
+    void TirageBanque();
+    void bnSplit_Click();
+    void bnCardSplit_Click();
+    void bnStandSplit_Click();
+    void Timer1_Timer();
+    void Timer2_Timer();
+    void Timer3_Timer();
+
+    // The bank (bank/).
+    void mnuBorrow_Click();
+    void frmBank_bnSign_Click();
+    void frmBank_Timer1_Timer();
+    void frmBank_Closed();  // by the window's close box
+    void frmEnd_Command1_Click();
+    void frmEnd_Closed();
+
+    // Rules, help and about (dialogs/).
+    void mnuOptions_Click();
+    void Rules_Option1_Click(int Index);
+    void Rules_Option2_Click(int Index);
+    void Rules_bnOK_Click();
+    void Rules_Closed();
+    void mnuTopics_Click();
+    void frmHelp_Topic_Click(int topic);
+    void frmHelp_Command1_Click();
+    void frmHelp_Closed();
+    void mnuAbout_Click();
+    void frmAbout_cmdOK_Click();
+    void frmAbout_Closed();
+
+    Platform& platform() { return platform_; }
+
+private:
+    // Draws one card into DrawnCard.
+    void Draw();
+    // Adds a payout to Credit; the sum is formed in 64 bits and kept within Credit's range.
+    void Pay(std::int64_t amount);
+    void SetChipsDraggable(bool draggable);
+    void TurnHoleCard();
+    void SettleMainHand();
+    // Double and Split both add a second stake equal to the bet.
+    bool CanDoubleStake() const;
+    struct SplitHand;
+    SplitHand LeftHand();
+    SplitHand RightHand();
+    SplitHand HandInPlay();
+    void SettleSplitHand(const SplitHand& hand);
+    // The table clearing shared by the end of a round and New Game.
+    void ClearTable();
+    void SetTableDefaults();
+
+    Platform& platform_;
+    RandomSource& random_;
+};
+
+}  // namespace vex

@@ -1,0 +1,141 @@
+// The table window's start-up, its card slots, chip betting, New Game and Exit.
+#include <algorithm>
+#include <charconv>
+#include <limits>
+
+#include "state/Shoe.h"
+#include "state/TypedAmount.h"
+#include "table/Game.h"
+
+namespace vex {
+
+namespace {
+
+constexpr std::string_view kPleaseBet = "Please bet...";
+// Bet is a 16-bit amount: no chip may take it further than this, whatever the table maximum.
+constexpr std::int32_t kLargestBet = std::numeric_limits<std::int16_t>::max();
+
+}  // namespace
+
+void Game::Form_Load() {
+    ShuffleShoe(*this, random_);
+    SetTableDefaults();
+    Form1.LabelMise.SetNumber(Bet);
+    Form1.LabelCredit.SetNumber(Credit);
+    Form1.Label12.Show(kPleaseBet);
+    Form1.bnCard.Visible = false;
+    Form1.bnStay.Visible = false;
+    Form1.bnDouble.Visible = false;
+}
+
+void Game::SetTableDefaults() {
+    InsuranceHalfBet = kTrue;
+    RoundsSinceShuffle = 0;
+    Debt = 0;
+    Credit = 500;
+    Bet = 0;
+    MinBet = 10;
+    MaxBet = 500;
+}
+
+std::int16_t Game::ChargeImage(std::int16_t Couleur, std::int16_t Valeur, int Image) {
+    if (Image >= 0 && Image < kCardSlots) Form1.ImageCarte[Image] = CardFace(Couleur, Valeur);
+    return 1;
+}
+
+void Game::Draw() { DrawnCard = DrawCard(*this, random_); }
+
+void Game::Pay(std::int64_t amount) {
+    const std::int64_t sum = std::int64_t{Credit} + amount;
+    Credit = static_cast<std::int32_t>(std::clamp<std::int64_t>(
+        sum, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
+}
+
+void Game::SetChipsDraggable(bool draggable) { Form1.ChipDraggable.fill(draggable); }
+
+void Game::TurnHoleCard() { ChargeImage(HoleCardSuit, DealerCards[2], kHoleCardSlot); }
+
+void Game::ChipDrop(std::string_view tag) {
+    Form1.Label12.Visible = false;
+
+    const auto amount = ReadTypedAmount(tag);
+    int chip = 0;
+    for (int value : {500, 100, 50, 10})
+        if (amount && *amount == value) {
+            chip = value;
+            break;
+        }
+    if (chip == 0) return;
+
+    const std::int32_t new_bet = std::int32_t{Bet} + chip;
+    const std::int32_t limit = std::min(MaxBet, kLargestBet);
+    if (new_bet <= limit && Credit >= chip) {
+        Credit -= chip;
+        Bet = static_cast<std::int16_t>(new_bet);
+        Form1.LabelMise.SetNumber(Bet);
+        Form1.LabelCredit.SetNumber(Credit);
+        return;
+    }
+    if (new_bet <= limit) {
+        Form1.Label12.Caption = "No credit left!";
+    } else {
+        // "Maximum bet", two blanks, the limit, "$"
+        char number[16];
+        const auto end = std::to_chars(number, number + sizeof number, limit).ptr;
+        Form1.Label12.Caption.assign("Maximum bet  ");
+        Form1.Label12.Caption.append(number, end);
+        Form1.Label12.Caption.append("$");
+    }
+    Form1.Label12.Visible = true;
+}
+
+void Game::bnClear_Click() {
+    Form1.Label12.Show(kPleaseBet);
+    Credit += Bet;
+    Bet = 0;
+    Form1.LabelMise.SetNumber(Bet);
+    Form1.LabelCredit.SetNumber(Credit);
+}
+
+void Game::ClearTable() {
+    Form1.Commentaire.Visible = false;
+    Form1.CommentaireGauche.Visible = false;
+    Form1.CommentaireDroite.Visible = false;
+    Form1.lblTotalBanque.Visible = false;
+    Form1.lblTotalJoueur.Visible = false;
+    Form1.lblTotalSplit.Visible = false;
+    Form1.LabelMise.SetNumber(Bet);
+    Form1.LabelCredit.SetNumber(Credit);
+    SetChipsDraggable(true);
+    Form1.Label12.Show(kPleaseBet);
+    Form1.bnCard.Visible = false;
+    Form1.bnStay.Visible = false;
+    Form1.bnDouble.Visible = false;
+    Form1.bnDeal.Enabled = true;
+    Form1.bnClear.Enabled = true;
+    Form1.ImageCarte.fill(kNoPicture);
+}
+
+void Game::mnuNewGame_Click() {
+    ShuffleShoe(*this, random_);
+
+    // A round left in play must not come back: its pending ticks would clear a new bet, give
+    // Deal back in the middle of a new round, or pass play to a split hand that is gone.
+    Form1.Timer1.Stop();
+    Form1.Timer2.Stop();
+    Form1.Timer3.Stop();
+    Form1.bnSplit.Visible = false;
+    Form1.bnCardSplit.Visible = false;
+    Form1.bnStandSplit.Visible = false;
+
+    Rules.Exists = true;  // created hidden if it was never opened
+    Rules.Option1 = 0;
+    Rules.Option2 = 0;
+
+    SetTableDefaults();
+    ClearTable();
+}
+
+void Game::mnuExit_Click() { platform_.EndProgram(); }
+
+}  // namespace vex
