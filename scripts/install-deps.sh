@@ -11,7 +11,7 @@ packages=(
   # tests and benchmarks
   libgtest-dev libgmock-dev libbenchmark-dev
   # fonts embedded in the program at build time, and the fonts the artwork uses
-  fonts-ocr-a fonts-dancingscript fonts-dejavu-core
+  fonts-ocr-a fonts-dancingscript fonts-dejavu-core fonts-liberation2
   # real-window checks under a virtual X server
   xvfb xdotool x11-utils imagemagick dbus
 )

@@ -98,14 +98,14 @@ SUIT_PATHS = {
     "C": (circle_sub(0, -25, 23) + circle_sub(-24, 10, 23)
           + circle_sub(24, 10, 23)
           + "M-12-6L12-6L14 16L-14 16Z"
-          + "M-3 12C-4 34-9 43-18 50L18 50C9 43 4 34 3 12Z"),
+          + "M3 12C4 34 9 43 18 50L-18 50C-9 43-4 34-3 12Z"),
 }
 SUITS = "SHDC"          # file order: 1 spades, 2 hearts, 3 diamonds, 4 clubs
 SUIT_COLOUR = {"S": BLACK, "H": RED, "D": RED, "C": BLACK}
 
 
 def suit_def(s, ident="s"):
-    # Clubs overlap several sub-paths: nonzero filling joins them.
+    # All sub-paths turn clockwise, so nonzero filling joins the club's parts.
     return '<path id="%s" d="%s"/>\n' % (ident, SUIT_PATHS[s])
 
 
@@ -127,9 +127,9 @@ CX, CY = 270, 365
 RANKS = {1: "A", 11: "J", 12: "Q", 13: "K"}
 
 # Pip grid: three columns between the corner indices, rows from top to bottom.
-COL = {"L": 197, "C": 270, "R": 343}
-TOP, BOTTOM = 112, 618
-PIP_SCALE = 0.8
+COL = {"L": 201, "C": 270, "R": 339}
+TOP, BOTTOM = 108, 622
+PIP_SCALE = 0.88
 LAYOUT = {
     2: [("C", 0), ("C", 1)],
     3: [("C", 0), ("C", .5), ("C", 1)],
@@ -156,8 +156,7 @@ def corner_index(rank, colour):
         # Two digits squeezed to the width of one corner column.
         t = ('<text transform="translate(%s) scale(0.74 1)" x="0" y="0" '
              'font-family="DejaVu Sans Condensed" font-size="150" '
-             'font-weight="bold" text-anchor="middle" fill="%s" '
-             'letter-spacing="-8">10</text>\n' % (pts(x - 2, base), colour))
+             'font-weight="bold" text-anchor="middle" fill="%s">10</text>\n' % (pts(x - 2, base), colour))
     else:
         t = text(x, base, rank, 150, colour)
     return ('<g id="i">\n' + t + use("s", x, 208, 0.6) + "</g>\n")
@@ -196,7 +195,7 @@ FRAME = (150, 48, 390, 682)
 
 def face_half(v, s):
     colour = SUIT_COLOUR[s]
-    robe, trim, collar = {11: (RED, YELLOW, BLUE),
+    robe, trim, collar = {11: (YELLOW, RED, BLUE),
                           12: (BLUE, RED, YELLOW),
                           13: (RED, BLUE, YELLOW)}[v]
     g = ""
@@ -494,14 +493,17 @@ ADV_SANS_BOLD = dict(zip(
      .7739, 1.103, .771, .7241, .7251] + [.6958] * 10 + [.3481, .5952]))
 
 FELT_W, FELT_H = 555, 159
-ARC_CX, ARC_CY = FELT_W / 2, 720
+ARC_CX, ARC_CY = FELT_W / 2, 596
 
 
 def arc_text(s, radius, size, fill, adv, family, track=0.0, extra=""):
-    """One <text> per glyph, centred on the arc of the given baseline radius."""
+    """One <text> per glyph, centred on the arc of the given baseline radius.
+
+    Returns the group of glyphs and half the angle (degrees) it spans."""
     widths = [(adv[ch] + track) * size for ch in s]
     total = sum(widths) - track * size
-    out = ""
+    out = ('<g font-family="%s" font-size="%s" font-weight="bold" '
+           'text-anchor="middle" fill="%s"%s>\n' % (family, n(size), fill, extra))
     pos = -total / 2
     for ch, w in zip(s, widths):
         mid = pos + (w - track * size) / 2
@@ -510,12 +512,9 @@ def arc_text(s, radius, size, fill, adv, family, track=0.0, extra=""):
             continue
         deg = math.degrees(mid / radius)
         x, y = polar(ARC_CX, ARC_CY, radius, deg)
-        out += ('<text transform="translate(%s) rotate(%s)" x="0" y="0" '
-                'font-family="%s" font-size="%s" font-weight="bold" '
-                'text-anchor="middle" fill="%s"%s>%s</text>\n'
-                % ("%.2f %.2f" % (x, y), "%.2f" % deg, family, n(size), fill,
-                   extra, ch))
-    return out, math.degrees(total / 2 / radius)
+        out += ('<text transform="translate(%.2f %.2f) rotate(%.2f)">%s</text>\n'
+                % (x, y, deg, ch))
+    return out + "</g>\n", math.degrees(total / 2 / radius)
 
 
 def felt():
@@ -529,8 +528,9 @@ def felt():
     b += t
     # A small spade and heart at each end of the top arch.
     for sgn, ident, col in ((-1, "s", BLACK), (1, "h", RED)):
-        x, y = polar(ARC_CX, ARC_CY, r1 + 9, sgn * (half + 3.2))
-        b += use(ident, x, y, 0.2, sgn * (half + 3.2), fill=col,
+        deg = sgn * (half + math.degrees(20 / r1))
+        x, y = polar(ARC_CX, ARC_CY, r1 + 10, deg)
+        b += use(ident, x, y, 0.2, deg, fill=col,
                  extra=' stroke="#fff" stroke-width="6"')
     # Second arch in white.
     r2 = ARC_CY - 60
@@ -557,8 +557,7 @@ def felt():
     b += ('<path d="%s" fill="#004d00" fill-opacity="0.55" stroke="#fff" '
           'stroke-width="1.4" stroke-linejoin="round"/>\n' % band)
     b += t
-    defs = (suit_def("S", "s").replace("<path", '<path') +
-            suit_def("H", "h"))
+    defs = suit_def("S", "s") + suit_def("H", "h")
     return svg(FELT_W, FELT_H, FELT_W, FELT_H, b, defs)
 
 
@@ -614,8 +613,7 @@ def hand():
           % (pts(fx1 + 44, 276), pts(fx2 + 116, 276)))
     note = ("<!-- Pointer hotspot (tip of the index finger): %d,%d -->\n"
             % HAND_HOTSPOT)
-    s = svg(32, 32, 320, 320, b)
-    return s.replace("\n", "\n" + note, 1) if False else note + s
+    return note + svg(32, 32, 320, 320, b)
 
 
 # ---------------------------------------------------------------------------
@@ -641,10 +639,10 @@ def icon():
             % YELLOW)
     ace_ = (text(-52, -48, "A", 60, BLACK)
             + use("s", -52, -22, 0.3, fill=BLACK)
-            + use("s", 8, 22, 1.15, fill=BLACK))
-    b = card(118, 150, -14, jack) + card(192, 158, 9, ace_)
+            + use("s", 4, 6, 1.1, fill=BLACK))
+    b = card(104, 142, -16, jack) + card(204, 160, 10, ace_)
     # chip
-    cx, cy, R = 246, 252, 62
+    cx, cy, R = 262, 264, 54
     d = "".join(ring_sector(cx, cy, R * .74, R - 2, a - 14, a + 14)
                 for a in range(0, 360, 60))
     b += ('<circle cx="%d" cy="%d" r="%d" fill="#c41e24" stroke="#5a0a0a" '
@@ -743,11 +741,15 @@ def gameover():
     b += ('<ellipse cx="110" cy="176" rx="30" ry="18" fill="#fff" stroke="%s" '
           'stroke-width="2"/>\n' % k)
     b += '<circle cx="124" cy="182" r="2.5" fill="#bbb"/>\n'
-    # fist around the grip
-    b += ('<path d="M84 150Q82 136 96 134L126 134Q140 136 138 152L136 172Q110 '
-          '184 86 172Z" fill="#f2c6a0" stroke="%s" stroke-width="2.5"/>\n' % k)
-    b += ('<path d="M88 148L132 148M87 159L135 159M90 169L131 169" '
-          'stroke="#b07a55" stroke-width="2" fill="none"/>\n')
+    # the gun hand is nearest to the viewer, so it is drawn larger
+    b += '<g transform="translate(110 150) scale(1.3) translate(-110 -150)">\n'
+    # fist around the grip, fingers curled toward the viewer
+    b += ('<path d="M84 150Q82 136 96 134L126 134Q140 136 138 150Q144 158 '
+          '138 164Q142 172 134 176Q112 186 88 176Z" fill="#f2c6a0" '
+          'stroke="%s" stroke-width="2.2"/>\n' % k)
+    b += ('<path d="M104 150Q120 146 138 150M102 163Q120 160 138 164'
+          'M104 175Q118 173 134 176" stroke="#a86f4a" stroke-width="1.8" '
+          'fill="none" stroke-linecap="round"/>\n')
     # revolver seen from the front: cylinder, barrel with the muzzle, sight
     b += ('<path d="M92 138L92 116L128 116L128 138Z" fill="#3c3c44" '
           'stroke="%s" stroke-width="2"/>\n' % k)
@@ -767,10 +769,12 @@ def gameover():
     b += ('<path d="M101 84L107 84L106 90L102 90Z" fill="#55555f" stroke="%s" '
           'stroke-width="1.5"/>\n' % k)
     # thumb over the frame and trigger finger
-    b += ('<path d="M134 140Q146 128 142 114Q138 108 134 116Q134 128 126 134Z" '
-          'fill="#f2c6a0" stroke="%s" stroke-width="2"/>\n' % k)
+    b += ('<path d="M126 140Q140 140 142 126Q143 114 136 114Q130 115 130 126'
+          'Q129 133 122 136Z" fill="#f2c6a0" stroke="%s" stroke-width="2"/>\n'
+          % k)
     b += ('<path d="M88 140Q86 132 94 132L108 132Q112 136 108 140Z" '
           'fill="#f2c6a0" stroke="%s" stroke-width="2"/>\n' % k)
+    b += '</g>\n'
     return svg(W, H, W, H, b, defs)
 
 
@@ -787,7 +791,8 @@ def main():
     write("chip100.svg", chip(51, 51, 100))
     write("chip500.svg", chip(50, 51, 500))
     for v in (10, 50, 100, 500):
-        write("drag%d.svg" % v, chip(32, 32, v, inserts=6, text_scale=1.22))
+        write("drag%d.svg" % v, chip(32, 32, v, inserts=6,
+                                     text_scale=1.22 if v < 100 else 1.3))
     write("bigchip.svg", big_chip())
     write("felt.svg", felt())
     write("hand.svg", hand())

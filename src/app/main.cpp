@@ -1,0 +1,22 @@
+// Vex's BlackJack: a casino blackjack table for the desktop.
+#include <QApplication>
+#include <QIcon>
+
+#include "state/Random.h"
+#include "ui/MainWindow.h"
+#include "ui/Style.h"
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Vex's BlackJack"));
+    QApplication::setApplicationVersion(QStringLiteral("1.1"));
+    QApplication::setStyle(QStringLiteral("Fusion"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/art/icon.svg")));
+    vex::ui::LoadEmbeddedFonts();
+    QApplication::setFont(vex::ui::GameFont(8.25, false));
+
+    vex::ClockRandom random;
+    vex::ui::MainWindow table(random);
+    table.show();
+    return QApplication::exec();
+}

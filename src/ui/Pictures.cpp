@@ -1,0 +1,75 @@
+#include "ui/Pictures.h"
+
+#include <QDrag>
+#include <QDragEnterEvent>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "ui/Art.h"
+
+namespace vex::ui {
+
+void PictureBox::SetPicture(const QString& name) {
+    if (name == picture_) return;
+    picture_ = name;
+    update();
+}
+
+void PictureBox::paintEvent(QPaintEvent*) {
+    if (picture_.isEmpty()) return;
+    QPainter painter(this);
+    painter.drawPixmap(rect(), ArtPixmap(picture_, size(), devicePixelRatioF()));
+}
+
+Chip::Chip(const QString& tag, QWidget* parent) : PictureBox(parent), tag_(tag) {
+    SetPicture(QStringLiteral("chip") + tag);
+    setCursor(HandCursor());
+}
+
+void Chip::mousePressEvent(QMouseEvent* event) {
+    if (!draggable_ || event->button() != Qt::LeftButton) {
+        PictureBox::mousePressEvent(event);
+        return;
+    }
+    auto* mime = new QMimeData;
+    mime->setData(kChipMimeType, tag_.toUtf8());
+    auto* drag = new QDrag(this);
+    drag->setMimeData(mime);
+    drag->setPixmap(ArtPixmap(QStringLiteral("drag") + tag_, QSize(32, 32), devicePixelRatioF()));
+    drag->setHotSpot(QPoint(16, 16));
+    drag->exec(Qt::CopyAction);
+}
+
+ChipDropTarget::ChipDropTarget(QWidget* target) : QObject(target) {
+    target->setAcceptDrops(true);
+    target->installEventFilter(this);
+}
+
+bool ChipDropTarget::eventFilter(QObject*, QEvent* event) {
+    switch (event->type()) {
+        case QEvent::DragEnter:
+        case QEvent::DragMove: {
+            auto* drag = static_cast<QDragMoveEvent*>(event);
+            if (drag->mimeData()->hasFormat(kChipMimeType)) {
+                drag->setDropAction(Qt::CopyAction);
+                drag->accept();
+            } else {
+                drag->ignore();
+            }
+            return true;
+        }
+        case QEvent::Drop: {
+            auto* drop = static_cast<QDropEvent*>(event);
+            if (!drop->mimeData()->hasFormat(kChipMimeType)) return false;
+            drop->setDropAction(Qt::CopyAction);
+            drop->accept();
+            emit ChipDropped(QString::fromUtf8(drop->mimeData()->data(kChipMimeType)));
+            return true;
+        }
+        default:
+            return false;
+    }
+}
+
+}  // namespace vex::ui

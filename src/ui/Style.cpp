@@ -1,0 +1,54 @@
+#include "ui/Style.h"
+
+#include <QFontDatabase>
+#include <QPalette>
+#include <QStringList>
+
+namespace vex::ui {
+
+namespace {
+
+QString& FamilyOf(Face face) {
+    static QString families[4] = {QStringLiteral("Liberation Sans"), QStringLiteral("Liberation Sans"),
+                                  QStringLiteral("OCR A"), QStringLiteral("Dancing Script")};
+    return families[static_cast<int>(face)];
+}
+
+// The first family of a font file that the database now knows.
+void Register(const QString& resource, Face face) {
+    const int id = QFontDatabase::addApplicationFont(resource);
+    if (id < 0) return;
+    const QStringList families = QFontDatabase::applicationFontFamilies(id);
+    if (!families.isEmpty()) FamilyOf(face) = families.first();
+}
+
+}  // namespace
+
+void LoadEmbeddedFonts() {
+    Register(QStringLiteral(":/fonts/ocr-a.ttf"), Face::OcrA);
+    Register(QStringLiteral(":/fonts/handwriting.otf"), Face::Handwriting);
+}
+
+QFont GameFont(qreal points, bool bold, Face face) {
+    QFont font(FamilyOf(face));
+    font.setFamilies({FamilyOf(face), QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return font;
+}
+
+void SetTextColour(QWidget* w, const QColor& colour) {
+    QPalette p = w->palette();
+    p.setColor(QPalette::WindowText, colour);
+    p.setColor(QPalette::Text, colour);
+    w->setPalette(p);
+}
+
+void SetBackground(QWidget* w, const QColor& colour) {
+    w->setAutoFillBackground(true);
+    QPalette p = w->palette();
+    p.setColor(QPalette::Window, colour);
+    w->setPalette(p);
+}
+
+}  // namespace vex::ui
