@@ -146,6 +146,7 @@ BankWindow::BankWindow(MainWindow& main) : QWidget(&main, Qt::Dialog), main_(mai
         main_.Run([](Game& g) { g.frmBank_bnSign_Click(); });
     });
 
+    Timer1_.setParent(this);
     Timer1_.setObjectName(QStringLiteral("Timer1"));
     connect(&Timer1_, &QTimer::timeout, this, [this] { main_.Run([](Game& g) { g.frmBank_Timer1_Timer(); }); });
     Render();

@@ -66,7 +66,11 @@ MainWindow::MainWindow(RandomSource& random, QWidget* parent)
     BuildTable();
     BuildMenus();
 
-    for (auto* link : {&Timer1_, &Timer2_, &Timer3_}) link->timer.setTimerType(Qt::PreciseTimer);
+    // Children of the window, so they can be found by name; members, so they die first.
+    for (auto* link : {&Timer1_, &Timer2_, &Timer3_}) {
+        link->timer.setParent(this);
+        link->timer.setTimerType(Qt::PreciseTimer);
+    }
     Timer1_.timer.setObjectName(QStringLiteral("Timer1"));
     Timer2_.timer.setObjectName(QStringLiteral("Timer2"));
     Timer3_.timer.setObjectName(QStringLiteral("Timer3"));

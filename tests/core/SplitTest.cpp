@@ -1,0 +1,219 @@
+// Split hands: the split, each hand's play, the pass to the right hand and the settlement.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "core/Helpers.h"
+#include "state/CardFaces.h"
+
+namespace vex::test {
+namespace {
+
+struct SplitRound {
+    int pair, up, hole;
+    std::vector<int> left;    // the left hand's second card, then its hits
+    std::vector<int> right;   // the right hand's second card, then its hits
+    std::vector<int> dealer;  // the dealer's draws
+};
+
+// Bets 10, splits the pair and plays both hands, standing on each hand still open.
+void PlayLeftHand(Table& t, const SplitRound& r) {
+    t.BetChips({10});
+    t.Deal(r.pair, r.pair, r.up, r.hole);
+    t.rng.Stack(r.left.at(0));
+    t.game.bnSplit_Click();
+    for (std::size_t i = 1; i < r.left.size(); ++i) {
+        t.rng.Stack(r.left[i]);
+        t.game.bnCardSplit_Click();
+    }
+    if (!t.game.Form1.Timer3.Enabled) t.game.bnStandSplit_Click();
+}
+void PlayRightHandAndFinish(Table& t, const SplitRound& r) {
+    t.rng.Stack(r.right.at(0));
+    t.game.Timer3_Timer();
+    for (std::size_t i = 1; i < r.right.size(); ++i) {
+        t.rng.Stack(r.right[i]);
+        t.game.bnCardSplit_Click();
+    }
+    Stack(t, r.dealer);
+    t.game.bnStandSplit_Click();
+}
+
+TEST(Split, TheSplitNeedsTheCreditAndRoomUnderBothMaximums) {
+    const struct {
+        int bet, credit, max_bet;
+        bool allowed;
+    } cases[] = {
+        {250, 250, 500, true},
+        {250, 240, 500, false},
+        {260, 500, 500, false},
+        {16380, 20000, 1000000, true},
+        {16390, 20000, 1000000, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.bet);
+        Table t;
+        Game& g = t.game;
+        g.MaxBet = c.max_bet;
+        g.Credit = c.credit;
+        g.Bet = static_cast<std::int16_t>(c.bet);
+        t.Deal(8, 8, 10, 7);
+        t.rng.Stack(3);
+        g.bnSplit_Click();
+        if (!c.allowed) {
+            g.bnSplit_Click();
+            EXPECT_EQ(Shown(g.Form1.Commentaire), "Not enough credit or over table limits");
+            EXPECT_EQ(t.Money(), c.credit + c.bet);
+            EXPECT_EQ(g.Bet, c.bet);
+            EXPECT_EQ(Buttons(g), "Hit Stand Double Split");
+            EXPECT_EQ(g.Form1.ImageCarte[SplitCardSlot(1)], kNoPicture);
+            continue;
+        }
+        EXPECT_EQ(g.Credit, c.credit - c.bet);
+        EXPECT_EQ(g.Form1.LabelMise.Caption, std::to_string(2 * c.bet));
+        EXPECT_EQ(g.Form1.LabelCredit.Caption, std::to_string(c.credit - c.bet));
+        EXPECT_EQ(g.Form1.ImageCarte[SplitCardSlot(1)], CardFace(1, 8));
+        EXPECT_EQ(g.Form1.ImageCarte[PlayerCardSlot(2)], CardFace(1, 3));
+        EXPECT_EQ(g.Form1.ImageCarte[SplitCardSlot(2)], kNoPicture);
+        EXPECT_EQ(Shown(g.Form1.lblTotalJoueur), "11");
+        EXPECT_FALSE(g.Form1.lblTotalSplit.Visible);
+        EXPECT_EQ(Shown(g.Form1.Commentaire), "Now play left hand...");
+        EXPECT_EQ(Buttons(g), "SplitHit SplitStand");
+        EXPECT_EQ(g.Form1.bnStandSplit.Caption, "Stand");
+    }
+}
+
+TEST(Split, SplitAcesMakeTwentyOneOrASoftTwelveAndPlayGoesOn) {
+    Table t;
+    Game& g = t.game;
+    t.BetChips({10});
+    t.Deal(1, 1, 10, 7);
+    t.rng.Stack(13);
+    g.bnSplit_Click();
+    EXPECT_EQ(g.PlayerTotal, 21);
+    EXPECT_EQ(g.PlayerSoftAce, kTrue);
+    EXPECT_EQ(Buttons(g), "SplitHit SplitStand");  // not a blackjack: nothing paid
+    EXPECT_EQ(g.Credit, 480);
+    g.bnStandSplit_Click();
+    t.rng.Stack(1);
+    g.Timer3_Timer();
+    EXPECT_EQ(g.SplitTotal, 12);
+    EXPECT_EQ(g.SplitSoftAce, kTrue);
+}
+
+TEST(Split, TheLeftHandEndsByBustSixCardsOrStandAndTheRightHandFollowsAtTheTick) {
+    const SplitRound rounds[] = {
+        {8, 10, 7, {10, 10}, {5}, {}},        // bust
+        {2, 10, 7, {2, 2, 3, 3, 2}, {5}, {}},  // sixth card
+        {8, 10, 7, {10}, {5}, {}},            // Stand
+    };
+    for (const SplitRound& r : rounds) {
+        SCOPED_TRACE(r.left.size());
+        Table t;
+        Game& g = t.game;
+        PlayLeftHand(t, r);
+        EXPECT_TRUE(g.Form1.Timer3.Enabled);
+        EXPECT_EQ(Buttons(g), "");
+        EXPECT_EQ(g.Form1.ImageCarte[SplitCardSlot(2)], kNoPicture);
+        EXPECT_FALSE(g.Form1.lblTotalSplit.Visible);
+
+        t.rng.Stack(5);
+        g.Timer3_Timer();
+        EXPECT_FALSE(g.Form1.Timer3.Enabled);
+        EXPECT_EQ(g.ActiveSplitHand, 1);
+        EXPECT_EQ(g.SplitCardCount, 2);
+        EXPECT_EQ(g.Form1.ImageCarte[SplitCardSlot(2)], CardFace(1, 5));
+        EXPECT_EQ(Shown(g.Form1.lblTotalSplit), std::to_string(r.pair + 5));
+        EXPECT_EQ(Shown(g.Form1.Commentaire), "Now play right hand...");
+        EXPECT_EQ(Buttons(g), "SplitHit SplitStand");
+        EXPECT_EQ(g.Form1.bnStandSplit.Caption, "Finish");
+    }
+}
+
+TEST(Split, EachHandIsSettledOnItsOwnAndPaidOnce) {
+    const struct {
+        SplitRound round;
+        std::string left, right;  // outcome labels
+        int credit;               // 500 less two stakes of 10, plus the payouts
+        bool dealer_plays;
+    } cases[] = {
+        {{8, 10, 9, {10}, {10, 10}, {}}, "Lost!", "Busted!", 480, true},
+        {{8, 10, 6, {10}, {9}, {10}}, "Won!", "Won!", 520, true},
+        {{8, 10, 8, {10}, {1}, {}}, "Push...", "Won!", 510, true},  // a push returns 10
+        {{8, 10, 9, {9}, {9}, {}}, "Lost!", "Lost!", 480, true},
+        {{2, 10, 10, {2, 2, 3, 3, 2}, {9, 8}, {}}, "6 cards drawn!", "Lost!", 500, true},
+        {{2, 10, 9, {10}, {2, 2, 3, 3, 2}, {}}, "Lost!", "6 cards drawn!", 500, true},
+        {{8, 10, 9, {10, 10}, {10, 10}, {}}, "Busted!", "Busted!", 480, false},
+        {{2, 10, 9, {2, 2, 3, 3, 2}, {10, 10}, {}}, "6 cards drawn!", "Busted!", 500, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.left + " / " + c.right);
+        Table t;
+        Game& g = t.game;
+        PlayLeftHand(t, c.round);
+        PlayRightHandAndFinish(t, c.round);
+        EXPECT_TRUE(t.rng.Empty());
+        EXPECT_EQ(Shown(g.Form1.CommentaireGauche), c.left);
+        EXPECT_EQ(Shown(g.Form1.CommentaireDroite), c.right);
+        EXPECT_EQ(g.Credit, c.credit);
+        EXPECT_EQ(g.Form1.LabelCredit.Caption, "480");
+        EXPECT_FALSE(g.Form1.Commentaire.Visible);
+        EXPECT_EQ(g.Form1.lblTotalBanque.Visible, c.dealer_plays);
+        EXPECT_EQ(g.Form1.ImageCarte[kHoleCardSlot] != kCardBack, c.dealer_plays);
+        EXPECT_TRUE(g.Form1.Timer1.Enabled);
+        EXPECT_EQ(Buttons(g), "");
+
+        g.Timer1_Timer();
+        EXPECT_EQ(t.Money(), c.credit);
+        EXPECT_FALSE(g.Form1.CommentaireGauche.Visible || g.Form1.CommentaireDroite.Visible ||
+                     g.Form1.lblTotalSplit.Visible);
+    }
+}
+
+TEST(Split, AfterARightHandBustOnlyFinishIsLeft) {
+    Table t;
+    Game& g = t.game;
+    const SplitRound r{8, 10, 7, {10}, {10, 10}, {}};
+    PlayLeftHand(t, r);
+    t.rng.Stack(10);
+    g.Timer3_Timer();
+    t.rng.Stack(10);
+    g.bnCardSplit_Click();
+    EXPECT_EQ(Shown(g.Form1.CommentaireDroite), "Busted!");
+    EXPECT_EQ(Shown(g.Form1.Commentaire), "Press Finish...");
+    EXPECT_EQ(Buttons(g), "SplitStand");
+    EXPECT_EQ(g.Form1.bnStandSplit.Caption, "Finish");
+}
+
+TEST(Split, EverySplitStartsItsLeftHandOnStand) {
+    Table t;
+    Game& g = t.game;
+    const SplitRound r{8, 10, 7, {10}, {9}, {}};
+    PlayLeftHand(t, r);
+    PlayRightHandAndFinish(t, r);
+    g.Timer1_Timer();
+    ASSERT_EQ(g.Form1.bnStandSplit.Caption, "Finish");
+    t.BetChips({10});
+    t.Deal(9, 9, 10, 7);
+    t.rng.Stack(2);
+    g.bnSplit_Click();
+    EXPECT_EQ(g.Form1.bnStandSplit.Caption, "Stand");
+    EXPECT_EQ(g.ActiveSplitHand, 0);
+}
+
+TEST(Split, APairCanBeSplitAfterInsuranceWhenTheCreditAllows) {
+    Table t;
+    Game& g = t.game;
+    t.BetChips({100});
+    t.port.answers.push_back("50");
+    t.Deal(8, 8, 1, 7);
+    t.rng.Stack(3);
+    g.bnSplit_Click();
+    EXPECT_EQ(g.Bet, 200);
+    EXPECT_EQ(g.Credit, 250);
+    EXPECT_EQ(Buttons(g), "SplitHit SplitStand");
+}
+
+}  // namespace
+}  // namespace vex::test

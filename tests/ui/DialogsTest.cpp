@@ -1,0 +1,123 @@
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "UiTestSupport.h"
+#include "ui/Dialogs.h"
+
+namespace vex::test {
+namespace {
+
+void Trigger(Window& w, const char* action) {
+    w.main->findChild<QAction*>(QLatin1String(action))->trigger();
+}
+
+TEST(BankWindow, SignsACheckAndClosesFreshForTheNextLoan) {
+    Window w;
+    Trigger(w, "mnuBorrow");
+    ui::BankWindow* bank = w.main->bankWindow();
+    ASSERT_NE(bank, nullptr);
+    EXPECT_EQ(bank->windowTitle(), "Borrow");
+    EXPECT_EQ(bank->size(), QSize(631, 353));
+    auto* amount = bank->findChild<QLineEdit*>("txtBorrow");
+    EXPECT_EQ(bank->findChild<QLabel*>("Label2")->text(), "Monte Cristo Casino");
+    EXPECT_FALSE(bank->findChild<QLabel*>("LabelSign")->isVisible());
+    QTest::keyClicks(amount, "250");
+    QTest::mouseClick(bank->findChild<QPushButton*>("bnSign"), Qt::LeftButton);
+    EXPECT_TRUE(bank->findChild<QLabel*>("LabelSign")->isVisible());
+    EXPECT_FALSE(amount->isEnabled());
+    EXPECT_EQ(w.game().Credit, 750);
+    EXPECT_EQ(w.Find<QLabel>("LabelCredit")->text(), "500");  // shown when the check closes
+
+    auto* timer = bank->findChild<QTimer*>("Timer1");
+    ASSERT_TRUE(timer->isActive());
+    EXPECT_EQ(timer->interval(), 1500);
+    Tick(timer);
+    EXPECT_EQ(w.Find<QLabel>("LabelCredit")->text(), "750");
+    EXPECT_EQ(w.main->bankWindow(), nullptr);
+
+    Trigger(w, "mnuBorrow");
+    ASSERT_NE(w.main->bankWindow(), nullptr);
+    EXPECT_EQ(w.main->bankWindow()->findChild<QLineEdit*>("txtBorrow")->text(), "");
+}
+
+TEST(BankWindow, CloseBoxWhileSignedShowsTheCreditAtOnce) {
+    Window w;
+    Trigger(w, "mnuBorrow");
+    auto* bank = w.main->bankWindow();
+    QTest::keyClicks(bank->findChild<QLineEdit*>("txtBorrow"), "100");
+    QTest::mouseClick(bank->findChild<QPushButton*>("bnSign"), Qt::LeftButton);
+    bank->close();
+    EXPECT_EQ(w.Find<QLabel>("LabelCredit")->text(), "600");
+}
+
+TEST(EndWindow, DebtAtTheCeilingEndsTheGame) {
+    Window w;
+    w.game().Debt = 25000;
+    Trigger(w, "mnuBorrow");
+    ASSERT_NE(w.main->endWindow(), nullptr);
+    EXPECT_TRUE(w.main->endWindow()->isVisible());
+    EXPECT_FALSE(w.main->isVisible());
+    EXPECT_EQ(w.main->endWindow()->windowTitle(), "Game Over");
+    EXPECT_EQ(w.main->endWindow()->findChild<QWidget*>("Image1")->geometry(), QRect(72, 80, 333, 267));
+}
+
+TEST(RulesWindow, ChoicesTakeEffectAtTheClickAndStayWhenHidden) {
+    Window w;
+    Trigger(w, "mnuOptions");
+    auto* rules = w.main->rulesWindow();
+    ASSERT_NE(rules, nullptr);
+    EXPECT_EQ(rules->size(), QSize(616, 311));
+    QRadioButton* fifty = nullptr;
+    for (auto* b : rules->findChildren<QRadioButton*>("Option1"))
+        if (b->property("index").toInt() == 1) fifty = b;
+    ASSERT_NE(fifty, nullptr);
+    EXPECT_EQ(fifty->text(), "Min 50 $   Max 2000 $");
+    QTest::mouseClick(fifty, Qt::LeftButton);
+    EXPECT_EQ(w.game().MinBet, 50);
+    EXPECT_EQ(w.game().MaxBet, 2000);
+    QTest::mouseClick(rules->findChild<QPushButton*>("bnOK"), Qt::LeftButton);
+    EXPECT_FALSE(rules->isVisible());
+    Trigger(w, "mnuOptions");
+    EXPECT_EQ(w.main->rulesWindow(), rules);
+    EXPECT_TRUE(fifty->isChecked());
+
+    Trigger(w, "mnuNewGame");
+    EXPECT_FALSE(fifty->isChecked());
+    EXPECT_EQ(w.game().MaxBet, 500);
+}
+
+TEST(HelpWindow, TopicsShowTheirTextAndEachOpeningStartsBlank) {
+    Window w;
+    Trigger(w, "mnuTopics");
+    auto* help = w.main->helpWindow();
+    ASSERT_NE(help, nullptr);
+    auto* text = help->findChild<QLabel*>("lblRegles");
+    EXPECT_FALSE(text->isVisible());
+    QTest::mouseClick(help->findChild<QLabel*>("Label8"), Qt::LeftButton);
+    EXPECT_TRUE(text->isVisible());
+    EXPECT_TRUE(text->text().startsWith("If you win, you get back twice your bet."));
+    QTest::mouseClick(help->findChild<QPushButton*>("Command1"), Qt::LeftButton);
+    EXPECT_EQ(w.main->helpWindow(), nullptr);
+    Trigger(w, "mnuTopics");
+    EXPECT_FALSE(w.main->helpWindow()->findChild<QLabel*>("lblRegles")->isVisible());
+}
+
+TEST(AboutWindow, EnterAndEscapeBothClose) {
+    for (Qt::Key key : {Qt::Key_Return, Qt::Key_Escape}) {
+        Window w;
+        Trigger(w, "mnuAbout");
+        auto* about = w.main->aboutWindow();
+        ASSERT_NE(about, nullptr);
+        EXPECT_EQ(about->windowTitle(), "About Vex's BlackJack");
+        EXPECT_EQ(about->findChild<QLabel*>("Label2")->text(), "Version 1.1");
+        QTest::keyClick(about, key);
+        EXPECT_EQ(w.main->aboutWindow(), nullptr) << key;
+    }
+}
+
+}  // namespace
+}  // namespace vex::test
