@@ -129,8 +129,9 @@ BankWindow::BankWindow(MainWindow& main) : QWidget(&main, Qt::Dialog), main_(mai
     txtBorrow_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     connect(txtBorrow_, &QLineEdit::textEdited, this,
             [this](const QString& text) { main_.game().frmBank.txtBorrow.Caption = text.toStdString(); });
-    on_check("Label4", QStringLiteral("LOAN SHARK CREDIT BANK"), {144, 184, 89, 33},
-             GameFont(9.75, true, Face::Arial));
+    QFont bank_name = GameFont(9.75, true, Face::Arial);
+    bank_name.setLetterSpacing(QFont::PercentageSpacing, 94);  // "CREDIT BANK" fits its line
+    on_check("Label4", QStringLiteral("LOAN SHARK CREDIT BANK"), {144, 184, 89, 33}, bank_name);
     on_check("Label5", QStringLiteral("Memo"), {144, 224, 33, 17}, GameFont(8.25, false));
     AddLine(this, "Line2", {176, 235}, {280, 235}, ink);
     LabelSign_ = on_check("LabelSign", QStringLiteral("Lucky Loser"), {320, 217, 153, 12},

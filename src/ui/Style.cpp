@@ -10,7 +10,7 @@ namespace {
 
 QString& FamilyOf(Face face) {
     static QString families[4] = {QStringLiteral("Liberation Sans"), QStringLiteral("Liberation Sans"),
-                                  QStringLiteral("OCR A"), QStringLiteral("Dancing Script")};
+                                  QStringLiteral("OCRA"), QStringLiteral("Dancing Script")};
     return families[static_cast<int>(face)];
 }
 

@@ -1,49 +1,74 @@
 #pragma once
 // Shorthands for the core tests: reading the table at a glance and playing the usual moves.
 
+#include <gtest/gtest.h>
+
+#include <algorithm>
 #include <string>
 #include <vector>
 
+#include "state/CardFaces.h"
 #include "support/TestTable.h"
 
 namespace vex::test {
 
 // The round buttons that are shown, by name, in table order.
 inline std::string Buttons(const Game& g) {
+    const Form1Model& f = g.Form1;
     std::string s;
-    const auto add = [&s](const Control& c, const char* name) {
-        if (!c.Visible) return;
-        if (!s.empty()) s += ' ';
-        s += name;
-    };
-    add(g.Form1.bnCard, "Hit");
-    add(g.Form1.bnStay, "Stand");
-    add(g.Form1.bnDouble, "Double");
-    add(g.Form1.bnSplit, "Split");
-    add(g.Form1.bnCardSplit, "SplitHit");
-    add(g.Form1.bnStandSplit, "SplitStand");
+    for (const auto& [c, name] : {std::pair{&f.bnCard, "Hit"}, {&f.bnStay, "Stand"},
+                                  {&f.bnDouble, "Double"}, {&f.bnSplit, "Split"},
+                                  {&f.bnCardSplit, "SplitHit"}, {&f.bnStandSplit, "SplitStand"}})
+        if (c->Visible) s += (s.empty() ? "" : " ") + std::string(name);
     return s;
 }
 
-// The comment line as the player sees it: its text when shown, "" when hidden.
+// A label as the player sees it: its text when shown, "" when hidden.
 inline std::string Shown(const Control& c) { return c.Visible ? c.Caption : std::string(); }
 
-// Drops chips (largest first) until the bet on the spot has grown by this amount.
-inline void BetAmount(Table& t, int amount) {
-    for (int chip : {500, 100, 50, 10})
-        while (amount >= chip) {
-            t.game.ChipDrop(std::to_string(chip));
-            amount -= chip;
-        }
+inline bool SlotsEmpty(const Form1Model& f) {
+    return std::all_of(f.ImageCarte.begin(), f.ImageCarte.end(),
+                       [](auto p) { return p == kNoPicture; });
 }
 
-// Stacks the next cards of the shoe.
+// The table waits for a bet: no cards, totals, outcomes or round buttons, bet 0, the credit
+// shown, chips, Deal and Clear bet usable.
+inline void ExpectBettingOpen(const Game& g) {
+    const Form1Model& f = g.Form1;
+    EXPECT_EQ(g.Bet, 0);
+    EXPECT_EQ(f.LabelMise.Caption, "0");
+    EXPECT_EQ(f.LabelCredit.Caption, std::to_string(g.Credit));
+    EXPECT_EQ(Shown(f.Label12), "Please bet...");
+    EXPECT_TRUE(f.bnDeal.Enabled && f.bnClear.Enabled);
+    EXPECT_EQ(std::count(f.ChipDraggable.begin(), f.ChipDraggable.end(), true), kChipCount);
+    EXPECT_EQ(Buttons(g), "");
+    for (const Control* c : {&f.CommentaireGauche, &f.CommentaireDroite, &f.lblTotalBanque,
+                             &f.lblTotalJoueur, &f.lblTotalSplit})
+        EXPECT_FALSE(c->Visible);
+    EXPECT_TRUE(SlotsEmpty(f));
+    EXPECT_FALSE(f.Timer1.Enabled);
+}
+
+// Drops chips, largest first, until the bet has grown by this amount.
+inline void BetAmount(Table& t, int amount) {
+    for (int chip : {500, 100, 50, 10})
+        for (; amount >= chip; amount -= chip) t.game.ChipDrop(std::to_string(chip));
+}
+
 inline void Stack(Table& t, const std::vector<int>& values) {
     for (int v : values) t.rng.Stack(v);
 }
 
-// A whole round of 10 $ on whatever the shoe deals: Stand if the hand is in play, then the
-// clearing tick.
+// Stacks each card and presses the button once for it.
+template <typename Press>
+void PressFor(Table& t, const std::vector<int>& values, Press press, std::size_t from = 0) {
+    for (std::size_t i = from; i < values.size(); ++i) {
+        t.rng.Stack(values[i]);
+        (t.game.*press)();
+    }
+}
+
+// A round of 10 $ on whatever the shoe deals: Stand if the hand is in play, then the tick.
 inline void PlayQuickRound(Table& t) {
     t.BetChips({10});
     t.game.bnDeal_Click();

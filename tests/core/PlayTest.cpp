@@ -1,15 +1,15 @@
 // The main hand: Hit, Stand and Double, the dealer's drawing, the settlement and the clearing tick.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <string>
 #include <vector>
 
 #include "core/Helpers.h"
-#include "state/CardFaces.h"
 
 namespace vex::test {
 namespace {
+
+constexpr const char* kBusted = "Player busted...You lost!";
 
 TEST(Play, HitsGoOnUntilABustOrASixthCard) {
     const struct {
@@ -17,14 +17,14 @@ TEST(Play, HitsGoOnUntilABustOrASixthCard) {
         std::vector<int> hits;
         int total;
         std::string message;
-        int credit;  // 500 less the bet of 10, plus any payout
+        int credit;  // 500 less the bet of 10, plus what is paid at once
     } cases[] = {
         {5, 5, {1}, 21, "", 490},  // 21 with three cards: still in play
         {8, 8, {2}, 18, "", 490},  // a pair: no split or double after a Hit
         {2, 2, {2, 2, 3, 3}, 14, "You have drawn 6 cards...You won!", 510},
         {2, 2, {2, 2, 3, 10}, 21, "You have drawn 6 cards...You won!", 510},
-        {3, 3, {2, 2, 2, 13}, 22, "Player busted...You lost!", 490},  // a sixth card can bust
-        {10, 6, {10}, 26, "Player busted...You lost!", 490},
+        {3, 3, {2, 2, 2, 13}, 22, kBusted, 490},  // a sixth card can bust
+        {10, 6, {10}, 26, kBusted, 490},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(::testing::Message() << c.p1 << ',' << c.p2 << " +" << c.hits.size());
@@ -32,19 +32,16 @@ TEST(Play, HitsGoOnUntilABustOrASixthCard) {
         Game& g = t.game;
         t.BetChips({10});
         t.Deal(c.p1, c.p2, 10, 7);
-        for (int v : c.hits) {
-            t.rng.Stack(v);
-            g.bnCard_Click();
-        }
+        PressFor(t, c.hits, &Game::bnCard_Click);
         const bool over = !c.message.empty();
-        EXPECT_EQ(g.PlayerTotal, c.total);
         EXPECT_EQ(Shown(g.Form1.lblTotalJoueur), std::to_string(c.total));
         EXPECT_EQ(Shown(g.Form1.Commentaire), c.message);
         EXPECT_EQ(g.Credit, c.credit);
         EXPECT_EQ(g.Form1.LabelCredit.Caption, "490");
         EXPECT_EQ(Buttons(g), over ? "" : "Hit Stand");
         EXPECT_EQ(g.Form1.Timer1.Enabled, over);
-        EXPECT_EQ(g.Form1.ImageCarte[PlayerCardSlot(g.PlayerCardCount)], CardFace(1, c.hits.back()));
+        EXPECT_EQ(g.Form1.ImageCarte[PlayerCardSlot(2 + static_cast<int>(c.hits.size()))],
+                  CardFace(1, c.hits.back()));
         // The dealer never plays after a bust or a six-card win.
         EXPECT_EQ(g.Form1.ImageCarte[kHoleCardSlot], kCardBack);
         EXPECT_FALSE(g.Form1.lblTotalBanque.Visible);
@@ -60,7 +57,7 @@ TEST(Play, DoubleNeedsTheCreditAndRoomUnderBothMaximums) {
         {250, 240, 500, false},
         {260, 500, 500, false},
         {16380, 20000, 1000000, true},
-        {16390, 20000, 1000000, false},  // twice the bet would not fit in Bet
+        {16390, 20000, 1000000, false},  // twice the bet would not fit in the stake
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.bet);
@@ -78,34 +75,15 @@ TEST(Play, DoubleNeedsTheCreditAndRoomUnderBothMaximums) {
             EXPECT_EQ(g.Bet, c.bet);
             EXPECT_EQ(g.Credit, c.credit);
             EXPECT_EQ(Buttons(g), "Hit Stand Double");
-            EXPECT_EQ(g.Form1.ImageCarte[2], kNoPicture);
             EXPECT_FALSE(t.rng.Empty());
             continue;
         }
-        EXPECT_EQ(g.Bet, 2 * c.bet);
         EXPECT_EQ(g.Form1.LabelMise.Caption, std::to_string(2 * c.bet));
         EXPECT_EQ(g.Form1.LabelCredit.Caption, std::to_string(c.credit - c.bet));
-        EXPECT_EQ(g.PlayerCardCount, 3);
         EXPECT_EQ(g.Form1.ImageCarte[2], CardFace(1, 10));
         EXPECT_EQ(Shown(g.Form1.Commentaire), "You won!");
-        EXPECT_EQ(g.Credit, c.credit - c.bet + 4 * c.bet);  // no overflow at 16 bits
+        EXPECT_EQ(g.Credit, c.credit - c.bet + 4 * c.bet);
     }
-}
-
-TEST(Play, ABustAfterDoubleLosesTheDoubledStakeWithoutTheDealer) {
-    Table t;
-    Game& g = t.game;
-    t.BetChips({10});
-    t.Deal(10, 6, 10, 7);
-    t.rng.Stack(10);
-    g.bnDouble_Click();
-    EXPECT_EQ(g.Bet, 20);
-    EXPECT_EQ(g.Credit, 480);
-    EXPECT_EQ(Shown(g.Form1.Commentaire), "Player busted...You lost!");
-    EXPECT_EQ(g.Form1.ImageCarte[kHoleCardSlot], kCardBack);
-    EXPECT_FALSE(g.Form1.lblTotalBanque.Visible);
-    EXPECT_TRUE(g.Form1.Timer1.Enabled);
-    EXPECT_EQ(Buttons(g), "");
 }
 
 TEST(Play, TheDealerDrawsToSixteenAndStandsOnEverySeventeen) {
@@ -139,10 +117,8 @@ TEST(Play, TheDealerDrawsToSixteenAndStandsOnEverySeventeen) {
         for (int n = 3; n <= cards; ++n)
             EXPECT_EQ(g.Form1.ImageCarte[DealerCardSlot(n)], CardFace(1, c.draws[n - 3])) << n;
         EXPECT_EQ(g.Form1.ImageCarte[DealerCardSlot(cards + 1)], kNoPicture);
-
         g.Timer1_Timer();  // every slot is emptied, those past the eighth dealer card too
-        EXPECT_TRUE(std::all_of(g.Form1.ImageCarte.begin(), g.Form1.ImageCarte.end(),
-                                [](auto p) { return p == kNoPicture; }));
+        EXPECT_TRUE(SlotsEmpty(g.Form1));
     }
 }
 
@@ -166,6 +142,7 @@ TEST(Play, TheSettlementPaysTheStakeBackTwiceOnceOrNotAtAll) {
         {5, 5, 'D', {8}, 10, 8, {}, "Push...", 500},
         {5, 5, 'D', {2}, 10, 8, {}, "You lost!", 480},
         {5, 6, 'D', {2}, 10, 6, {10}, "Dealer busted...You won!", 520},
+        {10, 6, 'D', {10}, 10, 7, {}, kBusted, 480},  // the doubled stake is lost
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(::testing::Message() << c.p1 << ',' << c.p2 << c.action << " vs " << c.up
@@ -174,59 +151,37 @@ TEST(Play, TheSettlementPaysTheStakeBackTwiceOnceOrNotAtAll) {
         Game& g = t.game;
         t.BetChips({10});
         t.Deal(c.p1, c.p2, c.up, c.hole);
-        if (c.action == 'S') {
-            for (int v : c.extra) {
-                t.rng.Stack(v);
-                g.bnCard_Click();
-            }
-            Stack(t, c.dealer);
-            g.bnStay_Click();
-        } else {
-            Stack(t, c.extra);
-            Stack(t, c.dealer);
-            g.bnDouble_Click();
-        }
-        const std::string credit_shown = c.action == 'S' ? "490" : "480";
+        if (c.action == 'S') PressFor(t, c.extra, &Game::bnCard_Click);
+        if (c.action == 'D') Stack(t, c.extra);
+        Stack(t, c.dealer);
+        (g.*(c.action == 'S' ? &Game::bnStay_Click : &Game::bnDouble_Click))();
+        const bool dealer_played = c.message != kBusted;
         EXPECT_EQ(Shown(g.Form1.Commentaire), c.message);
         EXPECT_EQ(g.Credit, c.credit);
-        EXPECT_EQ(g.Form1.LabelCredit.Caption, credit_shown);
+        EXPECT_EQ(g.Form1.LabelCredit.Caption, c.action == 'S' ? "490" : "480");
+        EXPECT_EQ(g.Form1.lblTotalBanque.Visible, dealer_played);
+        EXPECT_EQ(g.Form1.ImageCarte[kHoleCardSlot] != kCardBack, dealer_played);
         EXPECT_TRUE(g.Form1.Timer1.Enabled);
         EXPECT_EQ(Buttons(g), "");
-
         g.Timer1_Timer();
         EXPECT_EQ(t.Money(), c.credit);
-        EXPECT_EQ(g.Form1.LabelCredit.Caption, std::to_string(c.credit));
+        ExpectBettingOpen(g);
     }
 }
 
-TEST(Play, TheClearingTickReopensBettingAndPointsToTheBankBelowTen) {
+TEST(Play, TheClearingTickPointsToTheBankBelowTenDollars) {
     for (int credit : {9, 10}) {
         SCOPED_TRACE(credit);
         Table t;
-        Game& g = t.game;
-        t.BetChips({500});
+        t.BetChips({10});
         t.Deal(10, 6, 10, 7);
         t.rng.Stack(10);
-        g.bnCard_Click();
-        g.Credit = credit;
-        g.Timer1_Timer();
-
-        EXPECT_EQ(g.Bet, 0);
-        EXPECT_EQ(g.Form1.LabelMise.Caption, "0");
-        EXPECT_EQ(g.Form1.LabelCredit.Caption, std::to_string(credit));
-        EXPECT_EQ(Shown(g.Form1.Label12), "Please bet...");
-        EXPECT_TRUE(g.Form1.bnDeal.Enabled && g.Form1.bnClear.Enabled);
-        EXPECT_TRUE(std::all_of(g.Form1.ChipDraggable.begin(), g.Form1.ChipDraggable.end(),
-                                [](bool d) { return d; }));
-        EXPECT_EQ(Buttons(g), "");
-        EXPECT_FALSE(g.Form1.Timer1.Enabled);
-        EXPECT_FALSE(g.Form1.lblTotalJoueur.Visible || g.Form1.lblTotalBanque.Visible ||
-                     g.Form1.lblTotalSplit.Visible || g.Form1.CommentaireGauche.Visible ||
-                     g.Form1.CommentaireDroite.Visible);
-        EXPECT_TRUE(std::all_of(g.Form1.ImageCarte.begin(), g.Form1.ImageCarte.end(),
-                                [](auto p) { return p == kNoPicture; }));
+        t.game.bnCard_Click();
+        t.game.Credit = credit;
+        t.game.Timer1_Timer();
+        ExpectBettingOpen(t.game);
         const bool hint = credit < 10;
-        EXPECT_EQ(Shown(g.Form1.Commentaire),
+        EXPECT_EQ(Shown(t.game.Form1.Commentaire),
                   hint ? "Not enough credit...Click the 'Borrow' submenu !" : "");
         EXPECT_EQ(t.port.menu_drops, hint ? 1 : 0);
     }

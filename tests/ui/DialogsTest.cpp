@@ -25,6 +25,9 @@ TEST(BankWindow, SignsACheckAndClosesFreshForTheNextLoan) {
     auto* amount = bank->findChild<QLineEdit*>("txtBorrow");
     EXPECT_EQ(bank->findChild<QLabel*>("Label2")->text(), "Monte Cristo Casino");
     EXPECT_FALSE(bank->findChild<QLabel*>("LabelSign")->isVisible());
+    // The check's machine lettering and handwriting come from the fonts inside the program.
+    EXPECT_EQ(QFontInfo(bank->findChild<QLabel*>("Label6")->font()).family(), "OCRA");
+    EXPECT_EQ(QFontInfo(bank->findChild<QLabel*>("LabelSign")->font()).family(), "Dancing Script");
     QTest::keyClicks(amount, "250");
     QTest::mouseClick(bank->findChild<QPushButton*>("bnSign"), Qt::LeftButton);
     EXPECT_TRUE(bank->findChild<QLabel*>("LabelSign")->isVisible());
