@@ -128,7 +128,8 @@ void Game::bnDeal_Click() {
     }
 
     // 7. An ace up: insurance. The answer is asked again until it is an amount the player can
-    // stake: not above the limit, not negative, and never more than the credit left.
+    // stake: not above the limit, not negative, and never more than the credit left. No
+    // insurance (0) is always an answer, even on a credit that a negative check took below 0.
     const bool half_bet = InsuranceHalfBet != kFalse;
     const std::string prompt =
         half_bet ? HalfBetPrompt(Bet) : std::string("Please enter amount of insurance");
@@ -141,7 +142,7 @@ void Game::bnDeal_Click() {
             continue;
         }
         Insurance = *amount;
-        if (Insurance < 0 || Insurance > Credit) continue;
+        if (Insurance < 0 || (Insurance != 0 && Insurance > Credit)) continue;
         if (half_bet && 2 * std::int32_t{Insurance} > Bet) continue;  // above half the bet
         break;
     }

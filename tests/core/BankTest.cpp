@@ -32,10 +32,18 @@ TEST(Bank, EachCheckIsSignedOrRefusedAsItsAmountAllows) {
         bool signs;
         std::int32_t credit = 500, debt = 0;
     } cases[] = {
-        {"250", 250, true},   {"12.5", 12, true},        {"13.5", 14, true},
-        {"1 000", 1000, true}, {"40abc", 40, true},       {"", 0, true},
-        {"abc", 0, true},     {"-100", -100, true},      {"32767", 32767, true},
-        {"32768", 0, false},  {"1e10", 0, false},        {"10", 0, false, kMax - 5},
+        {"250", 250, true},
+        {"12.5", 12, true},
+        {"13.5", 14, true},
+        {"1 000", 1000, true},
+        {"40abc", 40, true},
+        {"", 0, true},
+        {"abc", 0, true},
+        {"-100", -100, true},
+        {"32767", 32767, true},
+        {"32768", 0, false},
+        {"1e10", 0, false},
+        {"10", 0, false, kMax - 5},
         {"-10", 0, false, 500, kMin + 5},  // the accounts are 32-bit
     };
     for (const auto& c : cases) {
@@ -107,22 +115,6 @@ TEST(Bank, EachOpeningShowsAFreshCheckAndClosingASignedOneShowsTheCredit) {
     EXPECT_FALSE(g.frmBank.Open || g.frmBank.Timer1.Enabled);
     g.mnuBorrow_Click();
     EXPECT_TRUE(CheckIsFresh(g.frmBank));
-}
-
-TEST(Bank, ABrokePlayerBorrowsAndPlaysOn) {
-    Table t;
-    Game& g = t.game;
-    t.BetChips({500});
-    t.Deal(10, 6, 10, 7);
-    PressFor(t, {10}, &Game::bnCard_Click);
-    g.Timer1_Timer();
-    ASSERT_EQ(Shown(g.Form1.Commentaire), kHint);
-    SignCheck(t, "100");
-    EXPECT_FALSE(g.Form1.Commentaire.Visible);
-    g.frmBank_Timer1_Timer();
-    EXPECT_EQ(g.Form1.LabelCredit.Caption, "100");
-    t.BetChips({100});
-    EXPECT_EQ(g.Bet, 100);
 }
 
 }  // namespace

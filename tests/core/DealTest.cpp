@@ -1,7 +1,9 @@
 // The deal: bet check, naturals, insurance and the offer of a split.
 #include <gtest/gtest.h>
 
+#include <stdexcept>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/Helpers.h"
@@ -30,7 +32,8 @@ TEST(Deal, EachOutcomeOfTheDealPaysAndShowsWhatTheTableSays) {
         {10, 9, 1, 7, "20", "", 380, "380", false, false},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(::testing::Message() << c.p1 << ',' << c.p2 << " vs " << c.up << ',' << c.hole);
+        SCOPED_TRACE(::testing::Message()
+                     << c.p1 << ',' << c.p2 << " vs " << c.up << ',' << c.hole);
         Table t;
         Game& g = t.game;
         t.BetChips({100});
@@ -40,13 +43,14 @@ TEST(Deal, EachOutcomeOfTheDealPaysAndShowsWhatTheTableSays) {
         EXPECT_EQ(Shown(g.Form1.Commentaire), c.message);
         EXPECT_EQ(g.Credit, c.credit);
         EXPECT_EQ(g.Form1.LabelCredit.Caption, c.credit_shown);  // payouts show at the tick
-        EXPECT_EQ(g.Form1.ImageCarte[kHoleCardSlot], c.hole_turned ? CardFace(1, c.hole) : kCardBack);
+        EXPECT_EQ(g.Form1.ImageCarte[kHoleCardSlot],
+                  c.hole_turned ? CardFace(1, c.hole) : kCardBack);
         EXPECT_EQ(g.Form1.Timer1.Enabled, c.over);
         EXPECT_EQ(Buttons(g), c.over ? "" : "Hit Stand Double");
         EXPECT_FALSE(g.Form1.lblTotalBanque.Visible);
         EXPECT_EQ(Shown(g.Form1.lblTotalJoueur), std::to_string(g.PlayerTotal));
-        EXPECT_FALSE(g.Form1.bnDeal.Enabled || g.Form1.bnClear.Enabled || g.Form1.ChipDraggable[3] ||
-                     g.Form1.Label12.Visible);
+        EXPECT_FALSE(g.Form1.bnDeal.Enabled || g.Form1.bnClear.Enabled ||
+                     g.Form1.ChipDraggable[3] || g.Form1.Label12.Visible);
         EXPECT_EQ(g.RoundsSinceShuffle, 1);
         if (!c.over) continue;
         g.Timer1_Timer();
@@ -64,7 +68,7 @@ TEST(Deal, TheInsuranceQuestionComesAgainUntilTheAmountCanBeStaked) {
     } cases[] = {
         {100, 400, {"60", "-1", "40000", "51", "40abc"}, " 50", 1},
         {15, 30, {"8", "7.5", "7"}, " 7.5", 0},  // 7.5 rounds to 8: above half the bet
-        {100, 30, {"40", "30"}, " 50", 0},        // within half the bet but above the credit
+        {100, 30, {"40", "30"}, " 50", 0},       // within half the bet but above the credit
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.bet);
@@ -92,6 +96,36 @@ TEST(Deal, TheInsuranceQuestionComesAgainUntilTheAmountCanBeStaked) {
     }
 }
 
+// A player in debt to the table (a negative check signed with the bet on the spot) can still
+// decline the insurance: otherwise no answer would ever close the question.
+TEST(Deal, AnInsuranceOfZeroIsAlwaysAccepted) {
+    struct GivingUpPlatform : ScriptedPlatform {
+        std::string InputBox(std::string_view prompt, std::string_view title,
+                             std::string_view default_answer, const ScreenPlace* place) override {
+            if (questions.size() >= 5) throw std::runtime_error("the question never ends");
+            return ScriptedPlatform::InputBox(prompt, title, default_answer, place);
+        }
+    };
+    for (int option : {0, 1}) {
+        StackedRandom rng;
+        GivingUpPlatform port;
+        Game g{port, rng};
+        rng.Attach(g);
+        g.Form_Load();
+        g.Rules_Option2_Click(option);
+        g.ChipDrop("100");
+        g.mnuBorrow_Click();
+        g.frmBank.txtBorrow.Caption = "-450";
+        g.frmBank_bnSign_Click();
+        port.answers = {"10", "0"};
+        rng.Stack({10, 9, 1, 7});
+        ASSERT_NO_THROW(g.bnDeal_Click());
+        EXPECT_EQ(port.questions.size(), 2u);
+        EXPECT_EQ(g.Credit, -50);
+        EXPECT_EQ(Buttons(g), "Hit Stand Double");
+    }
+}
+
 TEST(Deal, SplitIsOfferedForAPairAndAfterInsuranceOnlyWhenTheCreditCoversTheBet) {
     const struct {
         int p1, p2, up, credit;  // the credit left after the bet of 100
@@ -99,7 +133,7 @@ TEST(Deal, SplitIsOfferedForAPairAndAfterInsuranceOnlyWhenTheCreditCoversTheBet)
         bool split;
     } cases[] = {
         {8, 8, 10, 0, "0", true},  // no ace up: the split checks the credit itself
-        {8, 8, 1, 400, "50", true},  {8, 8, 1, 130, "30", true},  {8, 8, 1, 120, "30", false},
+        {8, 8, 1, 400, "50", true},  {8, 8, 1, 130, "30", true},   {8, 8, 1, 120, "30", false},
         {11, 11, 9, 400, "0", true}, {11, 13, 9, 400, "0", false},  // jack and king: no pair
         {1, 1, 9, 400, "0", true},
     };

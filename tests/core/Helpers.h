@@ -16,15 +16,20 @@ namespace vex::test {
 inline std::string Buttons(const Game& g) {
     const Form1Model& f = g.Form1;
     std::string s;
-    for (const auto& [c, name] : {std::pair{&f.bnCard, "Hit"}, {&f.bnStay, "Stand"},
-                                  {&f.bnDouble, "Double"}, {&f.bnSplit, "Split"},
-                                  {&f.bnCardSplit, "SplitHit"}, {&f.bnStandSplit, "SplitStand"}})
+    for (const auto& [c, name] : {std::pair{&f.bnCard, "Hit"},
+                                  {&f.bnStay, "Stand"},
+                                  {&f.bnDouble, "Double"},
+                                  {&f.bnSplit, "Split"},
+                                  {&f.bnCardSplit, "SplitHit"},
+                                  {&f.bnStandSplit, "SplitStand"}})
         if (c->Visible) s += (s.empty() ? "" : " ") + std::string(name);
     return s;
 }
 
 // A label as the player sees it: its text when shown, "" when hidden.
-inline std::string Shown(const Control& c) { return c.Visible ? c.Caption : std::string(); }
+inline std::string Shown(const Control& c) {
+    return c.Visible ? c.Caption : std::string();
+}
 
 inline bool SlotsEmpty(const Form1Model& f) {
     return std::all_of(f.ImageCarte.begin(), f.ImageCarte.end(),

@@ -54,9 +54,7 @@ TEST(Play, DoubleNeedsTheCreditAndRoomUnderBothMaximums) {
         bool allowed;
     } cases[] = {
         {250, 250, 500, true},  // credit exactly the bet, twice the bet exactly the maximum
-        {250, 240, 500, false},
-        {260, 500, 500, false},
-        {16380, 20000, 1000000, true},
+        {250, 240, 500, false},         {260, 500, 500, false}, {16380, 20000, 1000000, true},
         {16390, 20000, 1000000, false},  // twice the bet would not fit in the stake
     };
     for (const auto& c : cases) {
@@ -145,8 +143,8 @@ TEST(Play, TheSettlementPaysTheStakeBackTwiceOnceOrNotAtAll) {
         {10, 6, 'D', {10}, 10, 7, {}, kBusted, 480},  // the doubled stake is lost
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(::testing::Message() << c.p1 << ',' << c.p2 << c.action << " vs " << c.up
-                                          << ',' << c.hole);
+        SCOPED_TRACE(::testing::Message()
+                     << c.p1 << ',' << c.p2 << c.action << " vs " << c.up << ',' << c.hole);
         Table t;
         Game& g = t.game;
         t.BetChips({10});

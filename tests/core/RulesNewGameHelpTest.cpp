@@ -14,7 +14,8 @@ TEST(Rules, EachChoiceSetsItsLimitsAtOnceAndOthersChangeNothing) {
     Game& g = t.game;
     const struct {
         int index, min_bet, max_bet;
-    } limits[] = {{1, 50, 2000}, {2, 10, 1000000}, {3, 10, 1000000}, {-1, 10, 1000000}, {0, 10, 500}};
+    } limits[] = {
+        {1, 50, 2000}, {2, 10, 1000000}, {3, 10, 1000000}, {-1, 10, 1000000}, {0, 10, 500}};
     for (const auto& l : limits) {
         g.Rules_Option1_Click(l.index);
         EXPECT_EQ(g.MinBet, l.min_bet) << l.index;

@@ -25,19 +25,20 @@ struct HandCase {
 TEST(Scoring, HandsAddUpWithAtMostOneAceCountingEleven) {
     const HandCase cases[] = {
         {{1, 6}, 17, true},
-        {{1, 6, 9}, 16, false},        // the ace drops to 1
-        {{1, 6, 13}, 17, false},       // a face card on a soft hand keeps the total
-        {{1, 5, 10}, 16, false},       // a ten likewise
+        {{1, 6, 9}, 16, false},   // the ace drops to 1
+        {{1, 6, 13}, 17, false},  // a face card on a soft hand keeps the total
+        {{1, 5, 10}, 16, false},  // a ten likewise
         {{1, 1}, 12, true},
         {{1, 1, 9}, 21, true},
         {{1, 1, 1}, 13, true},
-        {{5, 5, 1}, 21, true},         // a hard 10 and an ace
-        {{10, 6, 1}, 17, false},       // an ace on 16 counts 1
-        {{1, 13}, 21, true},           // blackjack: the second card adds 10 on a soft ace
+        {{5, 5, 1}, 21, true},    // a hard 10 and an ace
+        {{10, 6, 1}, 17, false},  // an ace on 16 counts 1
+        {{1, 13}, 21, true},      // blackjack, or a split ace and a king: the second card
+                                  // adds 10 on a soft ace
         {{13, 1}, 21, true},
         {{1, 5, 5, 10}, 21, false},
         {{1, 9, 1}, 21, true},
-        {{10, 6, 13}, 26, false},      // a face card on a hard hand busts it
+        {{10, 6, 13}, 26, false},  // a face card on a hard hand busts it
         {{12, 11}, 20, false},
         {{2, 2, 2, 2, 3, 1, 1, 1}, 14, false},  // a dealer hand that needs a ninth card
     };
@@ -47,14 +48,6 @@ TEST(Scoring, HandsAddUpWithAtMostOneAceCountingEleven) {
         EXPECT_EQ(s.SoftAce != kFalse, c.soft) << ::testing::PrintToString(c.cards);
         EXPECT_TRUE(s.SoftAce == kTrue || s.SoftAce == kFalse);
     }
-}
-
-TEST(Scoring, ASplitHandsSecondCardUsesTheTwoCardRule) {
-    const Score ace = ScoreFirstCard(1);
-    EXPECT_EQ(ScoreSecondCard(ace, 13), (Score{21, kTrue}));
-    EXPECT_EQ(ScoreSecondCard(ace, 1), (Score{12, kTrue}));
-    EXPECT_EQ(ScoreSecondCard(ScoreFirstCard(8), 1), (Score{19, kTrue}));
-    EXPECT_EQ(ScoreSecondCard(ScoreFirstCard(12), 12), (Score{20, kFalse}));
 }
 
 }  // namespace

@@ -11,7 +11,9 @@ namespace vex::test {
 namespace {
 
 using CardKey = std::tuple<int, int, int>;
-CardKey Key(const Card& c) { return {c.Deck, c.Suit, c.Value}; }
+CardKey Key(const Card& c) {
+    return {c.Deck, c.Suit, c.Value};
+}
 
 TEST(Shoe, AFreshShoeDealsEachOfItsCardsExactlyOnce) {
     TableState s;
