@@ -1,12 +1,14 @@
 #include "ui/MainWindow.h"
 
 #include <QApplication>
+#include <functional>
 #include <QCloseEvent>
 #include <QInputDialog>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QShortcut>
 
 #include "ui/Art.h"
 #include "ui/Dialogs.h"
@@ -65,6 +67,7 @@ MainWindow::MainWindow(RandomSource& random, QWidget* parent)
     setWindowTitle(QStringLiteral("Vex's BlackJack"));
     BuildTable();
     BuildMenus();
+    BuildKeys();
 
     // Children of the window, so they can be found by name; members, so they die first.
     for (auto* link : {&Timer1_, &Timer2_, &Timer3_}) {
@@ -270,6 +273,62 @@ void MainWindow::BuildMenus() {
     item(help, "mnuTopics", QStringLiteral("&How to play BlackJack"), [](Game& g) { g.mnuTopics_Click(); });
     separator(help, "mnusep3");
     item(help, "mnuAbout", QStringLiteral("&About BlackJack"), [](Game& g) { g.mnuAbout_Click(); });
+}
+
+// Keys stand for the controls of the table: a key acts only when its control could be clicked
+// (or, for a chip, dragged) at that moment, and it runs the same handler the mouse would.
+void MainWindow::BuildKeys() {
+    auto usable = [](const Control& c) { return c.Visible && c.Enabled; };
+    auto key = [this](QKeySequence sequence, std::function<void()> action) {
+        auto* shortcut = new QShortcut(sequence, this);
+        shortcut->setContext(Qt::WindowShortcut);
+        shortcut->setAutoRepeat(false);
+        connect(shortcut, &QShortcut::activated, this, std::move(action));
+    };
+    auto button = [this, usable](const Control Form1Model::*control, void (Game::*handler)()) {
+        return [this, usable, control, handler] {
+            if (usable(game_.Form1.*control)) Run([handler](Game& g) { (g.*handler)(); });
+        };
+    };
+
+    key(Qt::Key_Return, button(&Form1Model::bnDeal, &Game::bnDeal_Click));
+    key(Qt::Key_Enter, button(&Form1Model::bnDeal, &Game::bnDeal_Click));
+    key(Qt::Key_C, button(&Form1Model::bnClear, &Game::bnClear_Click));
+    key(Qt::Key_D, button(&Form1Model::bnDouble, &Game::bnDouble_Click));
+    key(Qt::Key_P, button(&Form1Model::bnSplit, &Game::bnSplit_Click));
+    // During a split the twin buttons stand where Hit and Stand stand.
+    key(Qt::Key_H, [this, usable] {
+        if (usable(game_.Form1.bnCardSplit)) Run([](Game& g) { g.bnCardSplit_Click(); });
+        else if (usable(game_.Form1.bnCard)) Run([](Game& g) { g.bnCard_Click(); });
+    });
+    key(Qt::Key_S, [this, usable] {
+        const Control& twin = game_.Form1.bnStandSplit;
+        if (usable(twin) && twin.Caption == "Stand") Run([](Game& g) { g.bnStandSplit_Click(); });
+        else if (usable(game_.Form1.bnStay)) Run([](Game& g) { g.bnStay_Click(); });
+    });
+    key(Qt::Key_F, [this, usable] {
+        const Control& twin = game_.Form1.bnStandSplit;
+        if (usable(twin) && twin.Caption == "Finish") Run([](Game& g) { g.bnStandSplit_Click(); });
+    });
+    const Qt::Key chip_keys[kChipCount] = {Qt::Key_1, Qt::Key_2, Qt::Key_3, Qt::Key_4};
+    for (int i = 0; i < kChipCount; ++i) {
+        key(chip_keys[i], [this, i] {
+            if (!game_.Form1.ChipDraggable[i]) return;
+            const std::string tag = std::to_string(kChipValues[i]);
+            Run([&tag](Game& g) { g.ChipDrop(tag); });
+        });
+        chips_[i]->setToolTip(QStringLiteral("%1 $ chip: drag it onto the big chip, or press %2")
+                                  .arg(kChipValues[i])
+                                  .arg(i + 1));
+    }
+    bnDeal_->setToolTip(QStringLiteral("Deal (Enter)"));
+    bnClear_->setToolTip(QStringLiteral("Clear bet (C)"));
+    bnCard_->setToolTip(QStringLiteral("Hit (H)"));
+    bnStay_->setToolTip(QStringLiteral("Stand (S)"));
+    bnDouble_->setToolTip(QStringLiteral("Double (D)"));
+    bnSplit_->setToolTip(QStringLiteral("Split (P)"));
+    bnCardSplit_->setToolTip(QStringLiteral("Hit (H)"));
+    bnStandSplit_->setToolTip(QStringLiteral("Stand (S) / Finish (F)"));
 }
 
 void MainWindow::Render() {

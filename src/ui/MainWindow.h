@@ -65,6 +65,7 @@ protected:
 private:
     void BuildTable();
     void BuildMenus();
+    void BuildKeys();
     void RenderTable();
     QWidget* DialogFor(Window w) const;
 
