@@ -377,6 +377,7 @@ void MainWindow::RenderTable() {
 
 std::string MainWindow::InputBox(std::string_view prompt, std::string_view title,
                                  std::string_view default_answer, const ScreenPlace* place) {
+    RenderTable();  // the player sees the cards the question is about
     QInputDialog box(this);
     box.setObjectName(QStringLiteral("InputBox"));
     box.setWindowModality(Qt::ApplicationModal);
@@ -388,11 +389,14 @@ std::string MainWindow::InputBox(std::string_view prompt, std::string_view title
         // 15 twips make a pixel at the standard 96 dots per inch.
         box.move(qRound(place->LeftTwips / 15.0), qRound(place->TopTwips / 15.0));
     }
-    if (box.exec() != QDialog::Accepted) return {};
+    const bool answered = box.exec() == QDialog::Accepted;
+    activateWindow();  // keys go back to the table
+    if (!answered) return {};
     return box.textValue().toStdString();
 }
 
 void MainWindow::MessageBox(std::string_view text) {
+    RenderTable();
     QWidget* parent = QApplication::activeWindow() ? QApplication::activeWindow() : this;
     QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Vex's BlackJack"), ForDisplay(text),
                     QMessageBox::Ok, parent);

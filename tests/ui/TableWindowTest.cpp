@@ -118,9 +118,10 @@ TEST(TableWindow, InsuranceIsAskedInAModalBox) {
     Window w;
     DropChip(w.Find("Image3"), "100");
     w.rng.Stack({9, 9, 1, 13});  // dealer ace up with a king in the hole
-    QString title, label;
+    QString title, label, up_card_on_table;
     QPoint place;
     WhenModalOpens([&](QWidget* modal) {
+        up_card_on_table = w.Find("ImageCarte", 12)->accessibleName();
         auto* box = qobject_cast<QInputDialog*>(modal);
         ASSERT_NE(box, nullptr);
         title = box->windowTitle();
@@ -133,6 +134,7 @@ TEST(TableWindow, InsuranceIsAskedInAModalBox) {
     EXPECT_EQ(title, "Insurance");
     EXPECT_EQ(label, "Please enter amount of insurance\n\nMaximum =  50");
     EXPECT_EQ(place, QPoint(133, 13));
+    EXPECT_EQ(up_card_on_table, "Ace of spades");  // the dealer's ace shows while asking
     EXPECT_EQ(w.Find<QLabel>("Commentaire")->text(), "Dealer has BlackJack...Insurance won!");
     EXPECT_EQ(w.game().Credit, 400 - 50 + 100);
 }
