@@ -11,3 +11,6 @@ for preset in default asan; do
   cmake --build --preset "$preset"
   ctest --preset "$preset" -j2
 done
+
+echo "== package"
+packaging/check-package.sh build-deb

@@ -12,8 +12,10 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   # fonts embedded in the program at build time, and the fonts the artwork uses
   fonts-ocr-a fonts-dancingscript fonts-dejavu-core fonts-liberation2
-  # real-window checks under a virtual X server
-  xvfb xdotool x11-utils imagemagick dbus
+  # real-window checks under a virtual X server, and the screen-reader test
+  xvfb xdotool x11-utils imagemagick dbus at-spi2-core python3-pyatspi
+  # the Debian package and its checks
+  dpkg-dev lintian appstream file
 )
 
 missing=()

@@ -10,6 +10,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vex's BlackJack"));
     QApplication::setApplicationVersion(QStringLiteral("1.1"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("net.vexgames.blackjack"));
     QApplication::setStyle(QStringLiteral("Fusion"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/art/icon.svg")));
     vex::ui::LoadEmbeddedFonts();

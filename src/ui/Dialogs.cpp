@@ -127,6 +127,7 @@ BankWindow::BankWindow(MainWindow& main) : QWidget(&main, Qt::Dialog), main_(mai
     txtBorrow_->setGeometry(440, 136, 81, 25);
     txtBorrow_->setFont(GameFont(12, true, Face::Arial));
     txtBorrow_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    txtBorrow_->setAccessibleName(QStringLiteral("Amount of the check in dollars"));
     connect(txtBorrow_, &QLineEdit::textEdited, this,
             [this](const QString& text) { main_.game().frmBank.txtBorrow.Caption = text.toStdString(); });
     QFont bank_name = GameFont(9.75, true, Face::Arial);
@@ -134,7 +135,9 @@ BankWindow::BankWindow(MainWindow& main) : QWidget(&main, Qt::Dialog), main_(mai
     on_check("Label4", QStringLiteral("LOAN SHARK CREDIT BANK"), {144, 184, 89, 33}, bank_name);
     on_check("Label5", QStringLiteral("Memo"), {144, 224, 33, 17}, GameFont(8.25, false));
     AddLine(this, "Line2", {176, 235}, {280, 235}, ink);
-    LabelSign_ = on_check("LabelSign", QStringLiteral("Lucky Loser"), {320, 217, 153, 12},
+    // 4 px taller than the 12 px of the layout, so the tail of the "y" is not cut off; the writing
+    // stays where it was, above the signature line.
+    LabelSign_ = on_check("LabelSign", QStringLiteral("Lucky Loser"), {320, 217, 153, 16},
                           GameFont(8.25, false, Face::Handwriting));
     SetTextColour(LabelSign_, QColor(20, 40, 140));
     AddLine(this, "Line3", {312, 235}, {496, 235}, ink);

@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QShortcut>
 
+#include "ui/Accessibility.h"
 #include "ui/Art.h"
 #include "ui/Dialogs.h"
 #include "ui/Pictures.h"
@@ -68,6 +69,7 @@ MainWindow::MainWindow(RandomSource& random, QWidget* parent)
     BuildTable();
     BuildMenus();
     BuildKeys();
+    DescribeForScreenReaders(*this);
 
     // Children of the window, so they can be found by name; members, so they die first.
     for (auto* link : {&Timer1_, &Timer2_, &Timer3_}) {

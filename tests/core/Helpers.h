@@ -22,7 +22,10 @@ inline std::string Buttons(const Game& g) {
                                   {&f.bnSplit, "Split"},
                                   {&f.bnCardSplit, "SplitHit"},
                                   {&f.bnStandSplit, "SplitStand"}})
-        if (c->Visible) s += (s.empty() ? "" : " ") + std::string(name);
+        if (c->Visible) {
+            if (!s.empty()) s += ' ';
+            s += name;
+        }
     return s;
 }
 

@@ -98,6 +98,7 @@ TEST(HelpWindow, TopicsShowTheirTextAndEachOpeningStartsBlank) {
     Trigger(w, "mnuTopics");
     auto* help = w.main->helpWindow();
     ASSERT_NE(help, nullptr);
+    EXPECT_EQ(help->findChild<QWidget*>("Image1")->geometry(), QRect(24, 16, 32, 32));
     auto* text = help->findChild<QLabel*>("lblRegles");
     EXPECT_FALSE(text->isVisible());
     QTest::mouseClick(help->findChild<QLabel*>("Label8"), Qt::LeftButton);
@@ -117,6 +118,8 @@ TEST(AboutWindow, EnterAndEscapeBothClose) {
         ASSERT_NE(about, nullptr);
         EXPECT_EQ(about->windowTitle(), "About Vex's BlackJack");
         EXPECT_EQ(about->findChild<QLabel*>("Label2")->text(), "Version 1.1");
+        EXPECT_EQ(about->findChild<QWidget*>("Image1")->geometry(), QRect(40, 24, 32, 32));
+        EXPECT_EQ(about->findChild<QWidget*>("Image2")->geometry(), QRect(432, 24, 32, 32));
         QTest::keyClick(about, key);
         EXPECT_EQ(w.main->aboutWindow(), nullptr) << key;
     }

@@ -1,0 +1,277 @@
+// Sharp on every screen: the table and the dialogs at scale 1 and 2, with no clipped text, and
+// the 2x pictures drawn at 2x rather than blown up from 1x.
+//
+// A scale factor is fixed when the application starts, so HiDpi.* runs this same program twice
+// more, once per scale, with the HiDpiShots.* test only; that child takes the screenshots and
+// checks the texts, and the parent compares the pictures. Set VEX_SHOTS_OUT=DIR to keep them.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QGroupBox>
+#include <QLabel>
+#include <QProcess>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyle>
+#include <QStyleOption>
+#include <QTemporaryDir>
+#include <cmath>
+
+#include "UiTestSupport.h"
+#include "ui/Dialogs.h"
+#include "ui/Style.h"
+
+namespace vex::test {
+namespace {
+
+QString Describe(const QWidget* w, const QString& text, const QRect& need, const QRect& room) {
+    return QStringLiteral("%1 \"%2\" needs %3,%4 %5x%6 but has %7,%8 %9x%10")
+        .arg(w->objectName(), text)
+        .arg(need.x()).arg(need.y()).arg(need.width()).arg(need.height())
+        .arg(room.x()).arg(room.y()).arg(room.width()).arg(room.height());
+}
+
+// Where the letters of a text land when drawn in `room`: across, the width the text takes; up
+// and down, the ink itself, since a line's box also keeps room for accents and descenders that
+// these letters may not have (a tall "$" in a box of its own height is not clipped).
+QRect InkRect(const QFontMetrics& fm, const QRect& room, int flags, const QString& text) {
+    const QRect box = fm.boundingRect(room, flags, text);
+    const QRect ink = fm.tightBoundingRect(text);  // around the baseline
+    const int first_baseline = box.top() + fm.ascent();
+    const int last_baseline = box.top() + box.height() - fm.descent();
+    return QRect(QPoint(box.left(), first_baseline + ink.top()),
+                 QPoint(box.right(), last_baseline + ink.bottom()));
+}
+
+// Every shown text of a window fits its widget: labels, buttons, radio buttons, frame titles.
+// Returns one line per text that does not.
+QStringList ClippedTexts(const QWidget* window) {
+    QStringList clipped;
+    for (const QLabel* l : window->findChildren<QLabel*>()) {
+        if (!l->isVisibleTo(window) || l->text().isEmpty()) continue;
+        const QRect room = l->contentsRect();
+        const int flags = int(l->alignment()) | (l->wordWrap() ? Qt::TextWordWrap : 0);
+        const QRect need = InkRect(l->fontMetrics(), room, flags, l->text());
+        if (!room.contains(need)) clipped << Describe(l, l->text(), need, room);
+    }
+    for (const QAbstractButton* b : window->findChildren<QAbstractButton*>()) {
+        if (!b->isVisibleTo(window) || b->text().isEmpty()) continue;
+        QStyleOptionButton option;
+        option.initFrom(b);
+        option.text = b->text();
+        const bool radio = qobject_cast<const QRadioButton*>(b) != nullptr;
+        const QRect room = b->style()->subElementRect(
+            radio ? QStyle::SE_RadioButtonContents : QStyle::SE_PushButtonContents, &option, b);
+        const QRect need = InkRect(b->fontMetrics(), room, Qt::AlignCenter, b->text());
+        if (!room.contains(need) || !b->rect().contains(room))
+            clipped << Describe(b, b->text(), need, room);
+    }
+    for (const QGroupBox* g : window->findChildren<QGroupBox*>()) {
+        const QRect need(0, 0, g->fontMetrics().horizontalAdvance(g->title()) + 16,
+                         g->fontMetrics().height());
+        if (need.width() > g->width()) clipped << Describe(g, g->title(), need, g->rect());
+    }
+    return clipped;
+}
+
+// The texts each label of the table can be given during a game, the longest ones of each kind.
+struct TableTexts {
+    const char* label;
+    Control Form1Model::*control;
+    std::vector<const char*> texts;
+};
+
+const TableTexts kTableTexts[] = {
+    {"Commentaire", &Form1Model::Commentaire,
+     {"Not enough credit...Click the 'Borrow' submenu !", "Not enough credit or over table limits",
+      "You must bet more to play or...borrow!", "Dealer has BlackJack...Insurance won!",
+      "You have drawn 6 cards...You won!", "Shuffling cards...Please wait!"}},
+    {"Label12", &Form1Model::Label12, {"Maximum bet  32767$", "No credit left!", "Please bet..."}},
+    {"CommentaireGauche", &Form1Model::CommentaireGauche, {"6 cards drawn!", "Busted!", "Push..."}},
+    {"CommentaireDroite", &Form1Model::CommentaireDroite, {"6 cards drawn!", "Busted!", "Push..."}},
+    {"LabelMise", &Form1Model::LabelMise, {"32767"}},
+    {"LabelCredit", &Form1Model::LabelCredit, {"999999", "-25000"}},
+    {"lblTotalJoueur", &Form1Model::lblTotalJoueur, {"21", "28"}},
+    {"lblTotalSplit", &Form1Model::lblTotalSplit, {"21", "28"}},
+    {"lblTotalBanque", &Form1Model::lblTotalBanque, {"21", "26"}},
+};
+
+void Shoot(QWidget* w, const QString& name) {
+    QApplication::processEvents();
+    const QPixmap shot = w->grab();
+    ASSERT_TRUE(shot.save(qEnvironmentVariable("VEX_SHOTS_DIR") + QLatin1Char('/') + name + ".png"))
+        << name.toStdString();
+}
+
+#define EXPECT_NOTHING_CLIPPED(window, scene) \
+    EXPECT_TRUE(ClippedTexts(window).isEmpty()) << (scene) << ":\n" \
+        << ClippedTexts(window).join(QLatin1Char('\n')).toStdString()
+
+TEST(HiDpiShots, TableAndDialogs) {
+    if (qEnvironmentVariableIsEmpty("VEX_SHOTS_DIR")) GTEST_SKIP() << "run by HiDpi.* at a scale";
+    // As the game program sets itself up.
+    QApplication::setStyle(QStringLiteral("Fusion"));
+    QApplication::setFont(ui::GameFont(8.25, false));
+
+    Window w;
+    QWidget* table = w.main->centralWidget();
+    // A round with a card hit, stood and won: cards, totals and a comment on the table.
+    w.rng.Stack({10, 5, 13, 7, 4});
+    w.Click("bnDeal");  // refused without a bet: the comment line speaks
+    EXPECT_NOTHING_CLIPPED(w.main.get(), "table, no bet");
+    ASSERT_TRUE(DropChip(w.Find("Image3"), "100"));
+    w.Click("bnDeal");
+    w.Click("bnCard");
+    w.Click("bnStay");
+    Shoot(table, "table");
+    EXPECT_NOTHING_CLIPPED(w.main.get(), "table after a round");
+
+    // Every text each label of the table can show, in turn.
+    for (const TableTexts& t : kTableTexts) {
+        Control& control = w.game().Form1.*t.control;
+        const Control kept = control;
+        for (const char* text : t.texts) {
+            control.Caption = text;
+            control.Visible = true;
+            w.main->Render();
+            EXPECT_NOTHING_CLIPPED(w.main.get(), t.label);
+        }
+        control = kept;
+        w.main->Render();
+    }
+
+    w.main->Run([](Game& g) { g.mnuBorrow_Click(); });
+    ui::BankWindow* bank = w.main->bankWindow();
+    ASSERT_NE(bank, nullptr);
+    w.game().frmBank.txtBorrow.Caption = "2500";
+    w.main->Run([](Game& g) { g.frmBank_bnSign_Click(); });  // signed: the signature shows
+    Shoot(bank, "bank");
+    EXPECT_NOTHING_CLIPPED(bank, "bank");
+    bank->close();
+
+    w.main->Run([](Game& g) { g.mnuOptions_Click(); });
+    Shoot(w.main->rulesWindow(), "rules");
+    EXPECT_NOTHING_CLIPPED(w.main->rulesWindow(), "rules");
+    w.main->Run([](Game& g) { g.Rules_bnOK_Click(); });
+
+    w.main->Run([](Game& g) { g.mnuTopics_Click(); });
+    ui::HelpWindow* help = w.main->helpWindow();
+    ASSERT_NE(help, nullptr);
+    for (int topic = 0; topic < static_cast<int>(kHelpTopics.size()); ++topic) {
+        w.main->Run([topic](Game& g) { g.frmHelp_Topic_Click(topic); });
+        EXPECT_NOTHING_CLIPPED(help, QStringLiteral("help topic %1").arg(topic).toStdString());
+    }
+    w.main->Run([](Game& g) { g.frmHelp_Topic_Click(0); });
+    Shoot(help, "help");
+
+    w.main->Run([](Game& g) { g.mnuAbout_Click(); });
+    Shoot(w.main->aboutWindow(), "about");
+    EXPECT_NOTHING_CLIPPED(w.main->aboutWindow(), "about");
+
+    w.game().Debt = 25000;
+    w.main->Run([](Game& g) { g.mnuBorrow_Click(); });
+    ASSERT_NE(w.main->endWindow(), nullptr);
+    Shoot(w.main->endWindow(), "gameover");
+    EXPECT_NOTHING_CLIPPED(w.main->endWindow(), "game over");
+}
+
+// Takes the screenshots at one scale in a child run of this program; its failures are ours.
+void TakeShots(const QString& dir, int scale) {
+    QProcess child;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    env.insert(QStringLiteral("QT_SCALE_FACTOR"), QString::number(scale));
+    env.insert(QStringLiteral("VEX_SHOTS_DIR"), dir);
+    child.setProcessEnvironment(env);
+    child.setProcessChannelMode(QProcess::MergedChannels);
+    child.start(QCoreApplication::applicationFilePath(),
+                {QStringLiteral("--gtest_filter=HiDpiShots.*")});
+    ASSERT_TRUE(child.waitForFinished(120000));
+    EXPECT_EQ(child.exitCode(), 0) << "at scale " << scale << ":\n"
+                                   << child.readAll().toStdString();
+}
+
+// Mean difference per colour channel (0-255) between two images of one size.
+double MeanDifference(const QImage& a, const QImage& b) {
+    double sum = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x) {
+            const QColor p = a.pixelColor(x, y), q = b.pixelColor(x, y);
+            sum += std::abs(p.red() - q.red()) + std::abs(p.green() - q.green()) +
+                   std::abs(p.blue() - q.blue());
+        }
+    return sum / (3.0 * a.width() * a.height());
+}
+
+// How steep the edges of a picture are: the mean squared step in brightness between
+// neighbouring pixels. A picture blown up smoothly has its edges spread over twice the pixels,
+// so about half the steepness of one drawn at that size.
+double Steepness(const QImage& image) {
+    double sum = 0;
+    int steps = 0;
+    for (int y = 0; y + 1 < image.height(); ++y)
+        for (int x = 0; x + 1 < image.width(); ++x) {
+            const int here = qGray(image.pixel(x, y));
+            const int right = qGray(image.pixel(x + 1, y)), below = qGray(image.pixel(x, y + 1));
+            sum += (here - right) * (here - right) + (here - below) * (here - below);
+            steps += 2;
+        }
+    return sum / steps;
+}
+
+struct Sharpness {
+    double nearest;    // the 2x picture against the 1x one blown up by repeating pixels
+    double bilinear;   // and against the 1x one blown up smoothly
+    double steepness;  // its edges' steepness over that of the smooth blow-up
+};
+
+// How much the 2x picture of a region differs from the 1x picture of it made twice as big.
+Sharpness Compare(const QImage& one, const QImage& two, QRect region) {
+    const QImage small = one.copy(region).convertToFormat(QImage::Format_RGB32);
+    const QImage big = two.copy(QRect(region.topLeft() * 2, region.size() * 2))
+                           .convertToFormat(QImage::Format_RGB32);
+    const QSize size = region.size() * 2;
+    const QImage smooth = small.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    return {MeanDifference(big, small.scaled(size, Qt::IgnoreAspectRatio, Qt::FastTransformation)),
+            MeanDifference(big, smooth), Steepness(big) / Steepness(smooth)};
+}
+
+TEST(HiDpi, TwoTimesPicturesAreDrawnAtTwoTimesAndNoTextIsClipped) {
+    QTemporaryDir temporary;
+    const QString dir = qEnvironmentVariableIsEmpty("VEX_SHOTS_OUT") ? temporary.path()
+                                                                      : qEnvironmentVariable("VEX_SHOTS_OUT");
+    for (int scale : {1, 2}) {
+        ASSERT_TRUE(QDir().mkpath(QStringLiteral("%1/%2x").arg(dir).arg(scale)));
+        TakeShots(QStringLiteral("%1/%2x").arg(dir).arg(scale), scale);
+    }
+    for (const char* shot : {"table", "bank", "rules", "help", "about", "gameover"}) {
+        const QImage one(QStringLiteral("%1/1x/%2.png").arg(dir, shot));
+        const QImage two(QStringLiteral("%1/2x/%2.png").arg(dir, shot));
+        ASSERT_FALSE(one.isNull()) << shot;
+        EXPECT_EQ(two.size(), one.size() * 2) << shot;
+    }
+
+    // The corner of the first card, a chip and the table's lettering: at 2x they carry detail
+    // that the 1x picture does not have, so they differ clearly from its blow-ups, and their
+    // edges are steeper than even a sharp (Lanczos) blow-up makes them (about 1.5 times the
+    // smooth one's; pictures drawn at 2x measure about 3).
+    const QImage one(dir + "/1x/table.png"), two(dir + "/2x/table.png");
+    const struct {
+        const char* what;
+        QRect region;
+    } regions[] = {{"card corner", {216, 216, 20, 26}},
+                   {"chip", {40, 264, 51, 51}},
+                   {"table lettering", {130, 30, 200, 60}}};
+    for (const auto& r : regions) {
+        const Sharpness s = Compare(one, two, r.region);
+        std::printf("%s: 2x differs from the 1x blown up by %.1f (repeated pixels), %.1f (smooth); "
+                    "edges %.2f times as steep as the smooth blow-up\n",
+                    r.what, s.nearest, s.bilinear, s.steepness);
+        EXPECT_GT(s.nearest, 6.0) << r.what;
+        EXPECT_GT(s.bilinear, 4.0) << r.what;
+        EXPECT_GT(s.steepness, 2.0) << r.what;
+    }
+}
+
+}  // namespace
+}  // namespace vex::test
