@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -268,6 +269,7 @@ HelpWindow::HelpWindow(MainWindow& main) : QWidget(&main, Qt::Dialog), main_(mai
         SetTextColour(l, kTableGreen);
         l->setCursor(HandCursor());
         l->setProperty("topic", i);
+        l->setFocusPolicy(Qt::StrongFocus);  // Tab reaches the topics; Enter or Space opens one
         l->installEventFilter(this);
     }
     lblRegles_ = AddLabel(this, "lblRegles", {}, {232, 80, 385, 137}, GameFont(9.75, false, Face::Arial));
@@ -281,8 +283,10 @@ HelpWindow::HelpWindow(MainWindow& main) : QWidget(&main, Qt::Dialog), main_(mai
 }
 
 bool HelpWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::MouseButtonPress &&
-        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+    const bool clicked = event->type() == QEvent::MouseButtonPress &&
+                         static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton;
+    const int key = event->type() == QEvent::KeyPress ? static_cast<QKeyEvent*>(event)->key() : 0;
+    if (clicked || key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) {
         const int topic = watched->property("topic").toInt();
         main_.Run([topic](Game& g) { g.frmHelp_Topic_Click(topic); });
         return true;

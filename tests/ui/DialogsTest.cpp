@@ -104,6 +104,8 @@ TEST(HelpWindow, TopicsShowTheirTextAndEachOpeningStartsBlank) {
     QTest::mouseClick(help->findChild<QLabel*>("Label8"), Qt::LeftButton);
     EXPECT_TRUE(text->isVisible());
     EXPECT_TRUE(text->text().startsWith("If you win, you get back twice your bet."));
+    QTest::keyClick(help->findChild<QLabel*>("Label9"), Qt::Key_Space);  // topics open by key too
+    EXPECT_TRUE(text->text().startsWith("If you draw six cards"));
     QTest::mouseClick(help->findChild<QPushButton*>("Command1"), Qt::LeftButton);
     EXPECT_EQ(w.main->helpWindow(), nullptr);
     Trigger(w, "mnuTopics");
