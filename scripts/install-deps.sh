@@ -14,6 +14,8 @@ packages=(
   fonts-ocr-a fonts-dancingscript fonts-dejavu-core fonts-liberation2
   # real-window checks under a virtual X server, and the screen-reader test
   xvfb xdotool x11-utils imagemagick dbus at-spi2-core python3-pyatspi
+  # measuring start-up and idle cost
+  strace libx11-dev
   # the Debian package and its checks
   dpkg-dev lintian appstream file
 )

@@ -4,24 +4,47 @@
 
 namespace vex {
 
-void ClockRandom::Reseed() {
-    const auto now = std::chrono::system_clock::now().time_since_epoch();
-    const auto ticks = std::chrono::steady_clock::now().time_since_epoch();
-    engine_.seed(static_cast<std::uint64_t>(now.count()) ^
-                 (static_cast<std::uint64_t>(ticks.count()) << 21));
-}
+namespace {
 
-double ClockRandom::Next() { return UnitInterval(engine_()); }
-
-void SeededRandom::Reseed() {
-    // splitmix64 step: well-spread seeds from a simple counter
-    next_seed_ += 0x9E3779B97F4A7C15ull;
-    std::uint64_t z = next_seed_;
+// splitmix64: one step spreads a simple counter or clock reading over all 64 bits.
+std::uint64_t SplitMix64(std::uint64_t& x) {
+    x += 0x9E3779B97F4A7C15ull;
+    std::uint64_t z = x;
     z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
     z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
-    engine_.seed(z ^ (z >> 31));
+    return z ^ (z >> 31);
 }
 
-double SeededRandom::Next() { return UnitInterval(engine_()); }
+}  // namespace
+
+void Xoshiro256::Seed(std::uint64_t seed) {
+    for (auto& word : s_) word = SplitMix64(seed);  // never all zero: splitmix64 is a bijection
+}
+
+void ClockRandom::Refill() {
+    for (double& r : batch_) r = UnitInterval(engine_());
+    SetBatch(kBatch);
+}
+
+void SeededRandom::Refill() {
+    for (double& r : batch_) r = UnitInterval(engine_());
+    SetBatch(kBatch);
+}
+
+void ClockRandom::Reseed() {
+    DropBatch();
+    const auto now = std::chrono::system_clock::now().time_since_epoch();
+    const auto ticks = std::chrono::steady_clock::now().time_since_epoch();
+    // The generator's own address tells apart two shoes reseeded in the same nanosecond.
+    engine_.Seed(static_cast<std::uint64_t>(now.count()) ^
+                 (static_cast<std::uint64_t>(ticks.count()) << 21) ^
+                 reinterpret_cast<std::uintptr_t>(this));
+}
+
+void SeededRandom::Reseed() {
+    DropBatch();
+    std::uint64_t seed = SplitMix64(next_seed_);
+    engine_.Seed(seed);
+}
 
 }  // namespace vex

@@ -38,17 +38,34 @@ void ShuffleShoe(TableState& s, RandomSource& random) {
 
 void BeginRound(TableState& s) { s.CardsOnTableCount = 0; }
 
-Card DrawCard(TableState& s, RandomSource& random) {
+void DrawCard(TableState& s, RandomSource& random, Card& out) {
     if (s.ShoeCardsLeft <= 0) ReturnCardsNotOnTable(s);
-    Card c;
+    std::int16_t deck, suit, value;
     do {
-        c.Deck = Pick(random.Next(), kDecks);
-        c.Suit = Pick(random.Next(), kSuits);
-        c.Value = Pick(random.Next(), kValues);
-    } while (s.ShoeUsed[c.Deck][c.Suit][c.Value] != 0);
-    s.ShoeUsed[c.Deck][c.Suit][c.Value] = 1;
+        double r[3];  // deck, suit, value
+        random.NextThree(r);
+        deck = Pick(r[0], kDecks);
+        suit = Pick(r[1], kSuits);
+        value = Pick(r[2], kValues);
+    } while (s.ShoeUsed[deck][suit][value] != 0);
+    s.ShoeUsed[deck][suit][value] = 1;
     --s.ShoeCardsLeft;
-    if (s.CardsOnTableCount < kMaxCardsInRound) s.CardsOnTable[s.CardsOnTableCount++] = c;
+    // Field by field from the three numbers: a card copied whole right after its fields were
+    // written is read back wide from narrow stores, which stalls.
+    out.Deck = deck;
+    out.Suit = suit;
+    out.Value = value;
+    if (s.CardsOnTableCount < kMaxCardsInRound) {
+        Card& on_table = s.CardsOnTable[s.CardsOnTableCount++];
+        on_table.Deck = deck;
+        on_table.Suit = suit;
+        on_table.Value = value;
+    }
+}
+
+Card DrawCard(TableState& s, RandomSource& random) {
+    Card c;
+    DrawCard(s, random, c);
     return c;
 }
 

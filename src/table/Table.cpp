@@ -43,7 +43,7 @@ std::int16_t Game::ChargeImage(std::int16_t Couleur, std::int16_t Valeur, int Im
     return 1;
 }
 
-void Game::Draw() { DrawnCard = DrawCard(*this, random_); }
+void Game::Draw() { DrawCard(*this, random_, DrawnCard); }
 
 void Game::Pay(std::int64_t amount) {
     const std::int64_t sum = std::int64_t{Credit} + amount;

@@ -1,0 +1,308 @@
+// Rounds played headless through the game's own handlers, as the table window would forward the
+// player's clicks and the timer ticks, and the tally of how they went.
+#include "Simulator.h"
+
+#include <algorithm>
+#include <cmath>
+#include <exception>
+#include <mutex>
+#include <stdexcept>
+#include <thread>
+
+namespace vex::sim {
+
+namespace {
+
+// Credit enough for any run: refilled between rounds long before it could run short, so the
+// bankroll never limits a bet, a double, a split or insurance.
+constexpr std::int32_t kPlentyCredit = 10'000'000;
+constexpr std::int32_t kRefillBelow = 5'000'000;
+// Rounds between two updates of the shared progress count.
+constexpr std::uint64_t kProgressStep = 1 << 14;
+
+// Each piece its own shoe, seeded from the run's seed and the piece's number. A repeatable shoe
+// takes its next seed by adding a fixed step at every reshuffle, so seeds one step apart would
+// deal the same shoes one reshuffle apart: the piece's seed is scrambled (the splitmix64
+// finalizer, a bijection) so that no two pieces start on the same track.
+}  // namespace
+
+std::uint64_t ChunkSeed(std::uint64_t seed, std::uint64_t chunk) {
+    std::uint64_t z = seed ^ ((chunk + 1) * 0xD1B54A32D192ED03ull);
+    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
+    z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
+    return z ^ (z >> 31);
+}
+
+std::string_view OutcomeName(Outcome o) {
+    switch (o) {
+        case Outcome::Blackjack: return "blackjack";
+        case Outcome::SixCardWin: return "six-card win";
+        case Outcome::Win: return "win";
+        case Outcome::DealerBust: return "dealer bust";
+        case Outcome::Push: return "push";
+        case Outcome::Loss: return "loss";
+        case Outcome::Bust: return "bust";
+    }
+    return "?";
+}
+
+bool Tally::Add(const RoundResult& r, int bet) {
+    // 32-bit division: a round never moves more than a few bets.
+    const std::int32_t half = bet / 2;
+    if (half == 0 || r.net < -8 * half || r.net > 8 * half) return false;
+    const auto net = static_cast<std::int32_t>(r.net);
+    if (net % half != 0) return false;
+    const std::int32_t slot = net / half + kNetOffset;
+    if (slot < 0 || slot >= kNetSlots) return false;
+    ++net_half_bets[static_cast<std::size_t>(slot)];
+    ++rounds;
+    hands += static_cast<std::uint64_t>(r.hand_count);
+    for (int h = 0; h < r.hand_count; ++h) ++outcomes[static_cast<std::size_t>(r.hands[h])];
+    doubles += r.doubled;
+    splits += r.split;
+    insurance_taken += r.insurance_taken;
+    insurance_won += r.insurance_won;
+    return true;
+}
+
+void Tally::Merge(const Tally& other) {
+    rounds += other.rounds;
+    hands += other.hands;
+    for (int i = 0; i < kNetSlots; ++i) net_half_bets[i] += other.net_half_bets[i];
+    for (int i = 0; i < kOutcomeCount; ++i) outcomes[i] += other.outcomes[i];
+    doubles += other.doubles;
+    splits += other.splits;
+    insurance_taken += other.insurance_taken;
+    insurance_won += other.insurance_won;
+}
+
+double Tally::Mean() const {
+    if (rounds == 0) return 0;
+    long double sum = 0;
+    for (int i = 0; i < kNetSlots; ++i)
+        sum += static_cast<long double>(i - kNetOffset) * net_half_bets[i];
+    return static_cast<double>(sum / 2 / rounds);
+}
+
+double Tally::StdDev() const {
+    if (rounds < 2) return 0;
+    const long double mean = Mean();
+    long double squares = 0;
+    for (int i = 0; i < kNetSlots; ++i) {
+        const long double d = (i - kNetOffset) / 2.0L - mean;
+        squares += d * d * net_half_bets[i];
+    }
+    return static_cast<double>(std::sqrt(squares / (rounds - 1)));
+}
+
+double Tally::Ci95() const {
+    if (rounds < 2) return 0;
+    return 1.959964 * StdDev() / std::sqrt(static_cast<double>(rounds));
+}
+
+std::optional<std::string> Validate(const Config& config) {
+    if (config.rounds == 0) return "the number of rounds must be at least 1";
+    if (config.limits < 0 || config.limits >= static_cast<int>(kTableLimits.size()))
+        return "the table limits are 0 (10-500), 1 (50-2000) or 2 (10-unlimited)";
+    if (config.insurance_rule < 0 || config.insurance_rule > 1)
+        return "the insurance rule is 0 (half the bet) or 1 (unlimited)";
+    const TableLimit& limit = kTableLimits[static_cast<std::size_t>(config.limits)];
+    if (config.bet <= 0 || config.bet % 10 != 0) return "the bet must be made of chips: 10, 50, 100, 500";
+    if (config.bet < limit.MinBet || config.bet > limit.MaxBet)
+        return "the bet must be within the table limits";
+    // Double and split add a second stake: twice the bet must be allowed too.
+    if (2 * config.bet > limit.MaxBet || 2 * config.bet > 32767)
+        return "twice the bet must be within the table limits, so that double and split are open";
+    if (config.threads < 0) return "the number of threads must be 0 (every core) or more";
+    if (config.chunk_rounds == 0) return "a piece of a run must have at least one round";
+    return std::nullopt;
+}
+
+int ThreadCount(const Config& config) {
+    if (config.threads > 0) return config.threads;
+    return std::max(1u, std::thread::hardware_concurrency());
+}
+
+// A window system that shows nothing and answers the insurance question.
+class SimTable::QuietPlatform : public Platform {
+public:
+    std::string answer = "0";
+    bool asked = false;
+
+    std::string InputBox(std::string_view, std::string_view, std::string_view,
+                         const ScreenPlace*) override {
+        asked = true;
+        return answer;
+    }
+    void MessageBox(std::string_view) override {}
+    void DropGameMenu() override {}
+    void EndProgram() override {}
+    void ShowWindow(Window) override {}
+    void HideWindow(Window) override {}
+    void CloseWindow(Window) override {}
+};
+
+SimTable::SimTable(const Config& config, std::uint64_t shoe_seed)
+    : config_(config), platform_(std::make_unique<QuietPlatform>()) {
+    if (config.seed)
+        random_ = std::make_unique<SeededRandom>(shoe_seed);
+    else
+        random_ = std::make_unique<ClockRandom>();
+    game_ = std::make_unique<Game>(*platform_, *random_);
+    if (config.take_insurance) platform_->answer = std::to_string(config.bet / 2);
+
+    Game& g = *game_;
+    g.Form_Load();
+    g.Rules_Option1_Click(config.limits);
+    g.Rules_Option2_Click(config.insurance_rule);
+    g.Credit = kPlentyCredit;
+    int left = config.bet;
+    for (int chip : {500, 100, 50, 10})
+        for (; left >= chip; left -= chip) chips_.push_back(std::to_string(chip));
+}
+
+SimTable::~SimTable() = default;
+
+Outcome SimTable::Settle(int total, int cards) const {
+    const Game& g = *game_;
+    if (total > 21) return Outcome::Bust;
+    if (cards == kPlayerHandSize) return Outcome::SixCardWin;
+    if (g.DealerTotal > 21) return Outcome::DealerBust;
+    if (total > g.DealerTotal) return Outcome::Win;
+    if (total == g.DealerTotal) return Outcome::Push;
+    return Outcome::Loss;
+}
+
+RoundResult SimTable::PlayRound() {
+    Game& g = *game_;
+    if (g.Credit < kRefillBelow) g.Credit = kPlentyCredit;
+    const std::int64_t before = g.Credit;
+    for (const std::string& chip : chips_) g.ChipDrop(chip);
+
+    platform_->asked = false;
+    g.bnDeal_Click();
+    if (g.Form1.Timer2.Enabled) {  // the reshuffle's pause, then the deal
+        g.Timer2_Timer();
+        g.bnDeal_Click();
+    }
+
+    RoundResult r;
+    r.insurance_taken = platform_->asked && config_.take_insurance;
+    if (g.Form1.bnCard.Visible) {
+        const int up = g.DealerCards[1];
+        for (bool playing = true; playing && g.Form1.bnCard.Visible;) {
+            HandView hand;
+            hand.total = g.PlayerTotal;
+            hand.soft = g.PlayerSoftAce != kFalse;
+            hand.cards = g.PlayerCardCount;
+            hand.can_double = g.Form1.bnDouble.Visible;
+            hand.can_split = g.Form1.bnSplit.Visible;
+            hand.pair_value = hand.can_split ? g.PlayerCards[1] : 0;
+            switch (Decide(config_.strategy, hand, up)) {
+                case Action::Hit: g.bnCard_Click(); break;
+                case Action::Stand: g.bnStay_Click(); break;
+                case Action::Double:
+                    g.bnDouble_Click();
+                    r.doubled = true;
+                    break;
+                case Action::Split:
+                    g.bnSplit_Click();
+                    r.split = true;
+                    PlaySplitHands();
+                    playing = false;
+                    break;
+            }
+        }
+        if (r.split) {
+            r.hand_count = 2;
+            r.hands[0] = Settle(g.PlayerTotal, g.PlayerCardCount);
+            r.hands[1] = Settle(g.SplitTotal, g.SplitCardCount);
+        } else {
+            r.hands[0] = Settle(g.PlayerTotal, g.PlayerCardCount);
+        }
+    } else {
+        // Settled at the deal: a natural on one side or both.
+        r.hands[0] = g.PlayerTotal != 21 ? Outcome::Loss
+                     : g.DealerTotal == 21 ? Outcome::Push
+                                           : Outcome::Blackjack;
+        r.insurance_won = r.insurance_taken && g.DealerTotal == 21;
+    }
+
+    if (!g.Form1.Timer1.Enabled) throw std::logic_error("a round did not come to its end");
+    g.Timer1_Timer();
+    r.net = g.Credit - before;
+    return r;
+}
+
+void SimTable::PlaySplitHands() {
+    Game& g = *game_;
+    const int up = g.DealerCards[1];
+    // The left hand; then Timer3's tick deals the right hand its second card.
+    while (g.Form1.bnCardSplit.Visible) {
+        HandView hand;
+        hand.total = g.PlayerTotal;
+        hand.soft = g.PlayerSoftAce != kFalse;
+        hand.cards = g.PlayerCardCount;
+        if (Decide(config_.strategy, hand, up) == Action::Hit)
+            g.bnCardSplit_Click();
+        else
+            g.bnStandSplit_Click();
+    }
+    if (!g.Form1.Timer3.Enabled) throw std::logic_error("the right hand was not dealt");
+    g.Timer3_Timer();
+    while (g.Form1.bnCardSplit.Visible) {
+        HandView hand;
+        hand.total = g.SplitTotal;
+        hand.soft = g.SplitSoftAce != kFalse;
+        hand.cards = g.SplitCardCount;
+        if (Decide(config_.strategy, hand, up) == Action::Hit)
+            g.bnCardSplit_Click();
+        else
+            g.bnStandSplit_Click();
+    }
+    // "Finish" after the right hand busted or won by six cards.
+    if (g.Form1.bnStandSplit.Visible) g.bnStandSplit_Click();
+}
+
+Tally Run(const Config& config, std::atomic<std::uint64_t>* progress) {
+    const int threads = ThreadCount(config);
+    const std::uint64_t piece = config.chunk_rounds;
+    const std::uint64_t chunks = (config.rounds + piece - 1) / piece;
+    std::atomic<std::uint64_t> next_chunk{0};
+    std::vector<Tally> tallies(static_cast<std::size_t>(threads));
+    std::mutex error_lock;
+    std::exception_ptr error;
+
+    auto work = [&](Tally& out) {
+        try {
+            Tally tally;
+            for (std::uint64_t c = next_chunk++; c < chunks; c = next_chunk++) {
+                const std::uint64_t n = std::min(piece, config.rounds - c * piece);
+                SimTable table(config, ChunkSeed(config.seed.value_or(0), c));
+                for (std::uint64_t i = 0; i < n; ++i) {
+                    if (!tally.Add(table.PlayRound(), config.bet))
+                        throw std::logic_error("a round's result is not a whole number of half bets");
+                    if (progress && (i + 1) % kProgressStep == 0) *progress += kProgressStep;
+                }
+                if (progress) *progress += n % kProgressStep;
+            }
+            out = tally;
+        } catch (...) {
+            const std::lock_guard lock(error_lock);
+            if (!error) error = std::current_exception();
+            next_chunk = chunks;  // the other threads stop after their piece
+        }
+    };
+
+    std::vector<std::thread> pool;
+    for (int t = 1; t < threads; ++t) pool.emplace_back(work, std::ref(tallies[static_cast<std::size_t>(t)]));
+    work(tallies[0]);
+    for (auto& th : pool) th.join();
+    if (error) std::rethrow_exception(error);
+
+    Tally total;
+    for (const Tally& t : tallies) total.Merge(t);
+    return total;
+}
+
+}  // namespace vex::sim

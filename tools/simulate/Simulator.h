@@ -1,0 +1,119 @@
+#pragma once
+
+#include <array>
+#include <atomic>
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "Strategy.h"
+#include "table/Game.h"
+
+namespace vex::sim {
+
+// How a hand ended. A split round has two hands; every other round one.
+enum class Outcome : std::uint8_t {
+    Blackjack,   // a natural paid 3 to 2
+    SixCardWin,  // six cards without busting
+    Win,         // a higher total than the dealer's
+    DealerBust,  // standing while the dealer busted
+    Push,
+    Loss,        // a lower total, or the dealer's blackjack
+    Bust,        // the player's hand went over 21
+};
+inline constexpr int kOutcomeCount = 7;
+std::string_view OutcomeName(Outcome o);
+
+// One round as the simulator saw it.
+struct RoundResult {
+    std::int64_t net = 0;  // money won (negative: lost), insurance included
+    std::array<Outcome, 2> hands{};
+    int hand_count = 1;
+    bool doubled = false;
+    bool split = false;
+    bool insurance_taken = false;
+    bool insurance_won = false;
+};
+
+// Money is counted in half bets: every result of a round with an even bet is a whole number of
+// them, from -5 (a split lost twice after insurance lost) to +4, so the tally stays exact.
+inline constexpr int kNetSlots = 16;
+inline constexpr int kNetOffset = 8;
+
+// What a run adds up. Every field is a count, so merging tallies in any order gives the same sum.
+struct Tally {
+    std::uint64_t rounds = 0;
+    std::uint64_t hands = 0;
+    std::array<std::uint64_t, kNetSlots> net_half_bets{};  // rounds per net result
+    std::array<std::uint64_t, kOutcomeCount> outcomes{};   // hands per outcome
+    std::uint64_t doubles = 0, splits = 0, insurance_taken = 0, insurance_won = 0;
+
+    // Adds one round; false if its net is not a whole number of half bets within range.
+    bool Add(const RoundResult& r, int bet);
+    void Merge(const Tally& other);
+
+    // Expected return per initial bet, its standard deviation per round, and the half-width of
+    // the 95% confidence interval of the mean.
+    double Mean() const;
+    double StdDev() const;
+    double Ci95() const;
+};
+
+struct Config {
+    std::uint64_t rounds = 1'000'000;
+    std::optional<std::uint64_t> seed;  // none: a shoe reseeded from the clock, as in the game
+    int limits = 0;                     // the Table Rules choice: 0 10-500, 1 50-2000, 2 10-unlimited
+    int insurance_rule = 0;             // 0 up to half the bet, 1 up to the credit
+    bool take_insurance = false;        // take half the bet whenever it is offered
+    StrategyKind strategy = StrategyKind::Basic;
+    int bet = 100;                      // chips of 10, 50, 100, 500
+    int threads = 0;                    // 0: every core
+    std::uint64_t chunk_rounds = 1 << 20;  // rounds per piece (see Run)
+};
+
+// Why a configuration cannot be played, or nothing when it can.
+std::optional<std::string> Validate(const Config& config);
+
+// A game of its own, with a window system that answers the insurance question and shows
+// nothing, and credit enough that money never limits play.
+class SimTable {
+public:
+    SimTable(const Config& config, std::uint64_t shoe_seed);
+    ~SimTable();
+    SimTable(const SimTable&) = delete;
+    SimTable& operator=(const SimTable&) = delete;
+
+    // Plays one round through the game's handlers, from the chips on the spot to the cleared
+    // table, and says how it went.
+    RoundResult PlayRound();
+    Game& game() { return *game_; }
+
+private:
+    class QuietPlatform;
+    void PlayMainHand();
+    void PlaySplitHands();
+    Outcome Settle(int total, int cards) const;
+
+    Config config_;
+    std::unique_ptr<QuietPlatform> platform_;
+    std::unique_ptr<RandomSource> random_;
+    std::unique_ptr<Game> game_;
+    std::vector<std::string> chips_;
+};
+
+// A run is cut into pieces of config.chunk_rounds rounds, each played by a table of its own;
+// pieces are numbered and seeded from the run's seed, so a seeded run gives the same tally on
+// any number of threads.
+// The seed of one piece's shoe.
+std::uint64_t ChunkSeed(std::uint64_t seed, std::uint64_t chunk);
+
+// Plays config.rounds rounds on config.threads threads and merges their tallies. `progress`,
+// if given, counts the rounds played so far, for a progress bar.
+Tally Run(const Config& config, std::atomic<std::uint64_t>* progress = nullptr);
+
+// The threads a run uses: config.threads, or every core.
+int ThreadCount(const Config& config);
+
+}  // namespace vex::sim
