@@ -34,6 +34,10 @@ constexpr Score ScoreSecondCard(Score hand, int value) {
 constexpr Score ScoreNextCard(Score hand, int value) {
     if (value == 1) {
         if (hand.Total <= 10) return {static_cast<std::int16_t>(hand.Total + 11), kTrue};
+        // An ace on a soft 21 would pass 21: the hand's other ace drops from 11 to 1 (soft 21
+        // and an ace make a hard 12, not a bust).
+        if (hand.SoftAce && hand.Total + 1 > 21)
+            return {static_cast<std::int16_t>(hand.Total + 1 - 10), kFalse};
         return {static_cast<std::int16_t>(hand.Total + 1), hand.SoftAce};
     }
     if (value > 10) {

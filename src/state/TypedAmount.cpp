@@ -1,7 +1,5 @@
 #include "state/TypedAmount.h"
 
-#include <charconv>
-#include <cmath>
 #include <limits>
 #include <string>
 
@@ -80,19 +78,42 @@ std::optional<std::int16_t> ReadDecimal(std::string_view s) {
     if (magnitude > 5) return std::nullopt;  // at least 100000
     if (magnitude < 0) return 0;             // below 0.1, rounds to 0
 
-    // digits x 10^(exponent - fraction digits), parsed exactly by the standard library.
-    std::string normal = digits.substr(first);
-    normal += 'e';
-    normal += std::to_string(exponent - static_cast<long>(digits.size() - integer_digits));
-    double value = 0;
-    std::from_chars(normal.data(), normal.data() + normal.size(), value);
-    const double rounded = std::nearbyint(negative ? -value : value);  // half to even
-    return Fit(rounded == 0 ? 0.0 : rounded);
+    // The integer part of the value is the first `magnitude` significant digits; the digits after
+    // them decide the rounding, exactly: through a double, a half followed by a far-off non-zero
+    // digit (12.50000000000000000001) would round to even instead of up.
+    const std::string significant = digits.substr(first);
+    const long size = static_cast<long>(significant.size());
+    long whole = 0;
+    for (long k = 0; k < magnitude; ++k) whole = whole * 10 + (k < size ? significant[k] - '0' : 0);
+    if (magnitude < size) {
+        const char next = significant[magnitude];
+        const bool beyond_half =
+            significant.find_first_not_of('0', static_cast<std::size_t>(magnitude) + 1) != std::string::npos;
+        if (next > '5' || (next == '5' && (beyond_half || whole % 2 != 0))) ++whole;  // half to even
+    }
+    return Fit(static_cast<double>(negative ? -whole : whole));
 }
 
 }  // namespace
 
 std::optional<std::int16_t> ReadTypedAmount(std::string_view text) {
+    // Plain digits, as a chip's tag or a typed "0": read at once, with the same result as below.
+    if (!text.empty() && text.size() <= 5) {
+        int value = 0;
+        bool plain = true;
+        for (char c : text) {
+            if (!IsDigit(c)) {
+                plain = false;
+                break;
+            }
+            value = value * 10 + (c - '0');
+        }
+        if (plain) {
+            if (value > kMaxAmount) return std::nullopt;
+            return static_cast<std::int16_t>(value);
+        }
+    }
+
     std::string s;
     s.reserve(text.size());
     for (char c : text)
