@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs the whole test suite headless: once in the normal
-# build, once under AddressSanitizer and UndefinedBehaviorSanitizer.
+# build, once under AddressSanitizer and UndefinedBehaviorSanitizer; then a minute of fuzzing,
+# two minutes of random play in the real window, and the Debian package with its checks.
 set -euo pipefail
 cd "$(dirname "$0")"
 ./scripts/install-deps.sh
@@ -11,6 +12,11 @@ for preset in default asan; do
   cmake --build --preset "$preset"
   ctest --preset "$preset" -j2
 done
+
+echo "== fuzzing, 1 minute"
+./fuzz/run.sh 60
+echo "== soak of the game in a virtual X server, 2 minutes"
+./soak/soak.sh 120 build/vex-blackjack
 
 echo "== package"
 packaging/check-package.sh build-deb

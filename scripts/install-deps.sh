@@ -8,8 +8,8 @@ packages=(
   build-essential cmake ninja-build pkg-config
   # the game: Qt 6 widgets and SVG
   qt6-base-dev qt6-svg-dev libgl-dev qt6-qpa-plugins
-  # tests and benchmarks
-  libgtest-dev libgmock-dev libbenchmark-dev
+  # tests and benchmarks, fuzzing and the leak check
+  libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev valgrind
   # fonts embedded in the program at build time, and the fonts the artwork uses
   fonts-ocr-a fonts-dancingscript fonts-dejavu-core fonts-liberation2
   # real-window checks under a virtual X server, and the screen-reader test
