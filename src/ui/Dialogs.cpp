@@ -27,28 +27,6 @@ void SetupWindow(QWidget* w, const char* name, const QString& title, QSize clien
     SetBackground(w, background);
 }
 
-QLabel* AddLabel(QWidget* parent, const char* name, const QString& text, QRect rect,
-                 const QFont& font, Qt::Alignment align = Qt::AlignLeft | Qt::AlignTop) {
-    auto* l = new QLabel(text, parent);
-    l->setObjectName(QLatin1String(name));
-    l->setGeometry(rect);
-    l->setFont(font);
-    l->setAlignment(align);
-    l->setWordWrap(true);
-    l->setTextFormat(Qt::PlainText);
-    return l;
-}
-
-QPushButton* AddButton(QWidget* parent, const char* name, const QString& text, QRect rect,
-                       const QFont& font) {
-    auto* b = new QPushButton(text, parent);
-    b->setObjectName(QLatin1String(name));
-    b->setGeometry(rect);
-    b->setFont(font);
-    b->setCursor(HandCursor());
-    return b;
-}
-
 // A plain line or outline drawn on a window.
 class Shape : public QWidget {
 public:
@@ -98,7 +76,7 @@ BankWindow::BankWindow(MainWindow& main) : QWidget(&main, Qt::Dialog), main_(mai
     SetupWindow(this, "frmBank", QStringLiteral("Borrow"), {631, 353}, kBankBrown);
     setAttribute(Qt::WA_DeleteOnClose);
 
-    auto* heading = AddLabel(this, "Label10",
+    auto* heading = NewLabel(this, "Label10",
                              QStringLiteral("Please enter the amount of your check and sign..."),
                              {104, 24, 401, 33}, GameFont(12, true), Qt::AlignCenter);
     SetTextColour(heading, Qt::white);
@@ -112,7 +90,7 @@ BankWindow::BankWindow(MainWindow& main) : QWidget(&main, Qt::Dialog), main_(mai
     const QColor ink(40, 40, 40);
     auto on_check = [&](const char* name, const QString& text, QRect rect, const QFont& font,
                         Qt::Alignment align = Qt::AlignLeft | Qt::AlignTop) {
-        QLabel* l = AddLabel(this, name, text, rect, font, align);
+        QLabel* l = NewLabel(this, name, text, rect, font, align);
         SetBackground(l, kCheckCream);
         SetTextColour(l, ink);
         return l;
@@ -145,7 +123,7 @@ BankWindow::BankWindow(MainWindow& main) : QWidget(&main, Qt::Dialog), main_(mai
     on_check("Label6", QStringLiteral(":1542688975:000000845:0587"), {144, 248, 217, 17},
              GameFont(8.25, true, Face::OcrA));
 
-    bnSign_ = AddButton(this, "bnSign", QStringLiteral("Sign"), {264, 304, 113, 33}, GameFont(13.5, true));
+    bnSign_ = NewButton(this, "bnSign", QStringLiteral("Sign"), {264, 304, 113, 33}, GameFont(13.5, true));
     connect(bnSign_, &QPushButton::clicked, this, [this] {
         main_.game().frmBank.txtBorrow.Caption = txtBorrow_->text().toStdString();
         main_.Run([](Game& g) { g.frmBank_bnSign_Click(); });
@@ -176,7 +154,7 @@ void BankWindow::closeEvent(QCloseEvent* event) {
 // ---------------------------------------------------------------------------------------------
 EndWindow::EndWindow(MainWindow& main) : QWidget(nullptr, Qt::Window), main_(main) {
     SetupWindow(this, "frmEnd", QStringLiteral("Game Over"), {481, 394}, kBankBrown);
-    auto* text = AddLabel(this, "Label1",
+    auto* text = NewLabel(this, "Label1",
                           QStringLiteral("The game is over, my friend...") + QString(32, QLatin1Char(' ')) +
                               QStringLiteral("Now, you must pay back what you owe!"),
                           {8, 24, 465, 49}, GameFont(14.25, true, Face::Arial), Qt::AlignHCenter | Qt::AlignTop);
@@ -186,7 +164,7 @@ EndWindow::EndWindow(MainWindow& main) : QWidget(nullptr, Qt::Window), main_(mai
     picture->setGeometry(72, 80, 333, 267);
     picture->SetPicture(QStringLiteral("gameover"));
     picture->setAccessibleName(QStringLiteral("A man in a blue suit aiming a revolver at you"));
-    auto* ok = AddButton(this, "Command1", QStringLiteral("OK"), {208, 360, 97, 25}, GameFont(9.75, true));
+    auto* ok = NewButton(this, "Command1", QStringLiteral("OK"), {208, 360, 97, 25}, GameFont(9.75, true));
     connect(ok, &QPushButton::clicked, this, [this] { main_.Run([](Game& g) { g.frmEnd_Command1_Click(); }); });
 }
 
@@ -199,7 +177,7 @@ void EndWindow::closeEvent(QCloseEvent* event) {
 RulesWindow::RulesWindow(MainWindow& main) : QWidget(&main, Qt::Dialog), main_(main) {
     SetupWindow(this, "Rules", QStringLiteral("Rules"), {616, 311}, kTableGreen);
     new Shape(this, "Shape1", {152, 8, 305, 65}, Qt::white, true);
-    auto* heading = AddLabel(this, "Label1", QStringLiteral("Table Rules"), {176, 24, 257, 33},
+    auto* heading = NewLabel(this, "Label1", QStringLiteral("Table Rules"), {176, 24, 257, 33},
                              GameFont(24, true), Qt::AlignCenter);
     SetTextColour(heading, Qt::white);
     AddLine(this, "Line1", {0, 88}, {616, 88}, Qt::white);
@@ -237,7 +215,7 @@ RulesWindow::RulesWindow(MainWindow& main) : QWidget(&main, Qt::Dialog), main_(m
         Option2_[i] = option(frame2, "Option2", i, kInsuranceLimits[i], option2_places[i],
                              &Game::Rules_Option2_Click);
 
-    auto* ok = AddButton(this, "bnOK", QStringLiteral("OK"), {264, 272, 97, 33}, GameFont(9.75, true));
+    auto* ok = NewButton(this, "bnOK", QStringLiteral("OK"), {264, 272, 97, 33}, GameFont(9.75, true));
     connect(ok, &QPushButton::clicked, this, [this] { main_.Run([](Game& g) { g.Rules_bnOK_Click(); }); });
     Render();
 }
@@ -262,7 +240,7 @@ HelpWindow::HelpWindow(MainWindow& main) : QWidget(&main, Qt::Dialog), main_(mai
     for (int i = 0; i < static_cast<int>(kHelpTopics.size()); ++i) {
         const HelpTopic& topic = kHelpTopics[i];
         const std::string name(topic.Control);
-        QLabel* l = AddLabel(this, name.c_str(),
+        QLabel* l = NewLabel(this, name.c_str(),
                              QString::fromUtf8(topic.Caption.data(), static_cast<qsizetype>(topic.Caption.size())),
                              {16, topic.Top, topic.Width, 17}, GameFont(9.75, true, Face::Arial));
         l->setWordWrap(false);
@@ -272,11 +250,11 @@ HelpWindow::HelpWindow(MainWindow& main) : QWidget(&main, Qt::Dialog), main_(mai
         l->setFocusPolicy(Qt::StrongFocus);  // Tab reaches the topics; Enter or Space opens one
         l->installEventFilter(this);
     }
-    lblRegles_ = AddLabel(this, "lblRegles", {}, {232, 80, 385, 137}, GameFont(9.75, false, Face::Arial));
+    lblRegles_ = NewLabel(this, "lblRegles", {}, {232, 80, 385, 137}, GameFont(9.75, false, Face::Arial));
     SetTextColour(lblRegles_, Qt::black);
     lblRegles_->hide();
 
-    auto* ok = AddButton(this, "Command1", QStringLiteral("OK"), {272, 368, 97, 33},
+    auto* ok = NewButton(this, "Command1", QStringLiteral("OK"), {272, 368, 97, 33},
                          GameFont(14.25, true, Face::Arial));
     connect(ok, &QPushButton::clicked, this, [this] { main_.Run([](Game& g) { g.frmHelp_Command1_Click(); }); });
     Render();
@@ -314,12 +292,12 @@ AboutWindow::AboutWindow(MainWindow& main) : QDialog(&main), main_(main) {
     new Shape(this, "Shape1", QRect(8, 8, 504 - 16, 400 - 16), Qt::white, true);
     AddIcon(this, "Image1", {40, 24});
     AddIcon(this, "Image2", {432, 24});
-    auto* title = AddLabel(this, "Label1", QStringLiteral("Vex's BlackJack"), {96, 24, 312, 40},
+    auto* title = NewLabel(this, "Label1", QStringLiteral("Vex's BlackJack"), {96, 24, 312, 40},
                            GameFont(20, true), Qt::AlignCenter);
     SetTextColour(title, Qt::white);
-    auto* version = AddLabel(this, "Label2", QStringLiteral("Version 1.1"), {40, 88, 121, 25}, GameFont(13.5, true));
+    auto* version = NewLabel(this, "Label2", QStringLiteral("Version 1.1"), {40, 88, 121, 25}, GameFont(13.5, true));
     SetTextColour(version, Qt::white);
-    auto* ok = AddButton(this, "cmdOK", QStringLiteral("OK"), {208, 360, 84, 23}, GameFont(13.5, true));
+    auto* ok = NewButton(this, "cmdOK", QStringLiteral("OK"), {208, 360, 84, 23}, GameFont(13.5, true));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, [this] { main_.Run([](Game& g) { g.frmAbout_cmdOK_Click(); }); });
 }

@@ -167,13 +167,7 @@ void MainWindow::BuildTable() {
 
     auto label = [this](const char* name, QRect rect, const QFont& font, Qt::Alignment align,
                         const QString& text = {}) {
-        auto* l = new QLabel(text, table_);
-        l->setObjectName(QLatin1String(name));
-        l->setGeometry(rect);
-        l->setFont(font);
-        l->setAlignment(align);
-        l->setWordWrap(true);
-        l->setTextFormat(Qt::PlainText);
+        QLabel* l = NewLabel(table_, name, text, rect, font, align);
         SetTextColour(l, kTableText);
         return l;
     };
@@ -230,11 +224,7 @@ void MainWindow::BuildTable() {
     }
 
     auto button = [this](const char* name, QRect rect, qreal points, void (Game::*handler)()) {
-        auto* b = new QPushButton(table_);
-        b->setObjectName(QLatin1String(name));
-        b->setGeometry(rect);
-        b->setFont(GameFont(points, true));
-        b->setCursor(HandCursor());
+        QPushButton* b = NewButton(table_, name, {}, rect, GameFont(points, true));
         b->setAutoDefault(false);
         connect(b, &QPushButton::clicked, this, [this, handler] { Run([&](Game& g) { (g.*handler)(); }); });
         return b;

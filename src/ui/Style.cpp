@@ -1,8 +1,12 @@
 #include "ui/Style.h"
 
 #include <QFontDatabase>
+#include <QLabel>
 #include <QPalette>
+#include <QPushButton>
 #include <QStringList>
+
+#include "ui/Art.h"
 
 namespace vex::ui {
 
@@ -42,6 +46,28 @@ void SetTextColour(QWidget* w, const QColor& colour) {
     p.setColor(QPalette::WindowText, colour);
     p.setColor(QPalette::Text, colour);
     w->setPalette(p);
+}
+
+QLabel* NewLabel(QWidget* parent, const char* name, const QString& text, QRect rect,
+                 const QFont& font, Qt::Alignment align) {
+    auto* l = new QLabel(text, parent);
+    l->setObjectName(QLatin1String(name));
+    l->setGeometry(rect);
+    l->setFont(font);
+    l->setAlignment(align);
+    l->setWordWrap(true);
+    l->setTextFormat(Qt::PlainText);
+    return l;
+}
+
+QPushButton* NewButton(QWidget* parent, const char* name, const QString& text, QRect rect,
+                       const QFont& font) {
+    auto* b = new QPushButton(text, parent);
+    b->setObjectName(QLatin1String(name));
+    b->setGeometry(rect);
+    b->setFont(font);
+    b->setCursor(HandCursor());
+    return b;
 }
 
 void SetBackground(QWidget* w, const QColor& colour) {

@@ -2,7 +2,11 @@
 
 #include <QColor>
 #include <QFont>
+#include <QRect>
 #include <QWidget>
+
+class QLabel;
+class QPushButton;
 
 namespace vex::ui {
 
@@ -27,6 +31,13 @@ QFont GameFont(qreal points, bool bold, Face face = Face::Sans);
 void LoadEmbeddedFonts();
 
 void SetTextColour(QWidget* w, const QColor& colour);
+
+// A plain-text label, word-wrapped, named and placed as the game's layout gives it.
+QLabel* NewLabel(QWidget* parent, const char* name, const QString& text, QRect rect,
+                 const QFont& font, Qt::Alignment align = Qt::AlignLeft | Qt::AlignTop);
+// A push button with the gloved-hand pointer, named and placed likewise.
+QPushButton* NewButton(QWidget* parent, const char* name, const QString& text, QRect rect,
+                       const QFont& font);
 void SetBackground(QWidget* w, const QColor& colour);
 
 }  // namespace vex::ui
