@@ -19,7 +19,9 @@ import make_art  # noqa: E402
 HERE = os.path.dirname(os.path.abspath(__file__))
 SVG = "{http://www.w3.org/2000/svg}"
 XLINK = "{http://www.w3.org/1999/xlink}href"
-FORBIDDEN = {"filter", "clipPath", "mask", "style", "textPath",
+# <text> too: lettering is drawn as glyph outlines, which Qt renders much
+# faster than it lays out text (and no font is needed at run time).
+FORBIDDEN = {"filter", "clipPath", "mask", "style", "text", "textPath",
              "foreignObject", "image", "pattern", "script"}
 FORBIDDEN_ATTRS = {"class", "style", "filter", "clip-path", "mask"}
 
@@ -68,14 +70,22 @@ def check_card(number):
     suit = make_art.SUITS[si]
     root = ET.parse(os.path.join(HERE, "card%d.svg" % number)).getroot()
     paths = {e.get("id"): e.get("d") for e in root.iter(SVG + "path")}
-    texts = [e.text for e in root.iter(SVG + "text")]
     want = make_art.RANKS.get(v, str(v))
     errors = []
     if paths.get("s") != make_art.SUIT_PATHS[suit]:
         errors.append("card%d: wrong suit symbol" % number)
-    if not texts or texts[0] != want:
+    # The corner rank is an outline whose id names it ("rank-Q"), inside
+    # the corner group, with the glyph outline of that rank.
+    ranks = [i for i in paths if i and i.startswith("rank-")]
+    corner = root.find(".//%sg[@id='i']" % SVG)
+    in_corner = [] if corner is None else [
+        e.get("id") for e in corner.iter(SVG + "path")]
+    if ranks != ["rank-" + want] or ranks[0] not in in_corner:
         errors.append("card%d: corner shows %r, expected %r"
-                      % (number, texts[:1], want))
+                      % (number, ranks, "rank-" + want))
+    elif paths[ranks[0]] != make_art.rank_outline(want):
+        errors.append("card%d: corner outline is not the glyph of %r"
+                      % (number, want))
     return errors
 
 

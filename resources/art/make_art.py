@@ -3,13 +3,16 @@
 
 Run:  python3 resources/art/make_art.py
 
-All drawings are made here from scratch (paths, circles and text in the
-DejaVu fonts).  The output only uses what Qt's QSvgRenderer draws
-(SVG Tiny 1.2): no filters, clipping, masks, CSS or external references.
+All drawings are made here from scratch (paths and circles); the lettering
+is written as outlines of the DejaVu bold glyphs, read from the font files
+of package fonts-dejavu-core.  The output only uses what Qt's QSvgRenderer
+draws (SVG Tiny 1.2): no filters, clipping, masks, CSS, external references
+or <text>.
 """
 
 import math
 import os
+import struct
 
 OUT = os.path.dirname(os.path.abspath(__file__))
 
@@ -53,12 +56,299 @@ def write(name, text):
         f.write(text)
 
 
-def text(x, y, s, size, fill, family="DejaVu Sans", bold=True, anchor="middle",
-         extra=""):
-    w = ' font-weight="bold"' if bold else ""
-    return ('<text x="%s" y="%s" font-family="%s" font-size="%s"%s '
-            'text-anchor="%s" fill="%s"%s>%s</text>\n'
-            % (n(x), n(y), family, n(size), w, anchor, fill, extra, s))
+# ---------------------------------------------------------------------------
+# Lettering.  The glyphs are drawn as filled outlines, read from the DejaVu
+# TrueType files installed on this machine (package fonts-dejavu-core): a
+# path draws much faster in Qt's SVG renderer than laying out <text>.
+
+FONT_DIR = "/usr/share/fonts/truetype/dejavu"
+FONT_FILES = {"DejaVu Sans": "DejaVuSans-Bold.ttf",
+              "DejaVu Sans Condensed": "DejaVuSansCondensed-Bold.ttf",
+              "DejaVu Serif": "DejaVuSerif-Bold.ttf"}
+
+
+class TrueTypeFont:
+    """The few tables of a TrueType file needed to lay out and draw glyphs:
+    cmap (format 4), hmtx, kern (format 0), loca and glyf."""
+
+    def __init__(self, path):
+        with open(path, "rb") as f:
+            self.data = data = f.read()
+        self.tables = {}
+        for i in range(struct.unpack_from(">H", data, 4)[0]):
+            tag, _, offset, _ = struct.unpack_from(">4sIII", data, 12 + 16 * i)
+            self.tables[tag.decode("latin-1")] = offset
+        head = self.tables["head"]
+        self.units_per_em = struct.unpack_from(">H", data, head + 18)[0]
+        self.long_loca = struct.unpack_from(">h", data, head + 50)[0] == 1
+        self.glyph_count = struct.unpack_from(">H", data,
+                                              self.tables["maxp"] + 4)[0]
+        self.metric_count = struct.unpack_from(">H", data,
+                                               self.tables["hhea"] + 34)[0]
+        self.cmap = self._read_cmap()
+        self.kerning = self._read_kern()
+
+    def u16(self, pos):
+        return struct.unpack_from(">H", self.data, pos)[0]
+
+    def i16(self, pos):
+        return struct.unpack_from(">h", self.data, pos)[0]
+
+    def _read_cmap(self):
+        base = self.tables["cmap"]
+        for i in range(self.u16(base + 2)):
+            platform, encoding, offset = struct.unpack_from(
+                ">HHI", self.data, base + 4 + 8 * i)
+            sub = base + offset
+            if platform == 3 and encoding == 1 and self.u16(sub) == 4:
+                break
+        else:
+            raise ValueError("no Unicode cmap of format 4")
+        segs = self.u16(sub + 6) // 2
+        ends, starts, deltas, ranges = (sub + 14, sub + 16 + 2 * segs,
+                                        sub + 16 + 4 * segs,
+                                        sub + 16 + 6 * segs)
+        mapping = {}
+        for k in range(segs):
+            first, last = self.u16(starts + 2 * k), self.u16(ends + 2 * k)
+            delta, rng = self.u16(deltas + 2 * k), self.u16(ranges + 2 * k)
+            for c in range(first, min(last, 0xfffe) + 1):
+                if rng:
+                    g = self.u16(ranges + 2 * k + rng + 2 * (c - first))
+                    g = (g + delta) & 0xffff if g else 0
+                else:
+                    g = (c + delta) & 0xffff
+                if g:
+                    mapping[c] = g
+        return mapping
+
+    def _read_kern(self):
+        pairs = {}
+        base = self.tables.get("kern")
+        if base is None or self.u16(base) != 0:
+            return pairs
+        pos = base + 4
+        for _ in range(self.u16(base + 2)):
+            length, coverage = self.u16(pos + 2), self.u16(pos + 4)
+            if coverage >> 8 == 0 and coverage & 0x7 == 1:  # horizontal kerning
+                for i in range(self.u16(pos + 6)):
+                    left, right, value = struct.unpack_from(
+                        ">HHh", self.data, pos + 14 + 6 * i)
+                    pairs[left, right] = value
+            pos += length
+        return pairs
+
+    def glyph(self, ch):
+        return self.cmap.get(ord(ch), 0)
+
+    def advance(self, g):
+        hmtx = self.tables["hmtx"]
+        return self.u16(hmtx + 4 * min(g, self.metric_count - 1))
+
+    def _glyph_range(self, g):
+        loca = self.tables["loca"]
+        if self.long_loca:
+            a, b = struct.unpack_from(">II", self.data, loca + 4 * g)
+        else:
+            a, b = (2 * v for v in struct.unpack_from(">HH", self.data,
+                                                       loca + 2 * g))
+        return self.tables["glyf"] + a, b - a
+
+    def contours(self, g, matrix=(1, 0, 0, 1, 0, 0)):
+        """The glyph's contours in font units (y up), each a list of
+        (x, y, on_curve); matrix (a, b, c, d, e, f) maps (x, y) to
+        (a x + c y + e, b x + d y + f) for the parts of composite glyphs."""
+        pos, length = self._glyph_range(g)
+        if length == 0:
+            return []
+        count = self.i16(pos)
+        if count < 0:
+            return self._composite(pos + 10, matrix)
+        ends = [self.u16(pos + 10 + 2 * i) for i in range(count)]
+        points = ends[-1] + 1 if ends else 0
+        p = pos + 10 + 2 * count
+        p += 2 + self.u16(p)                       # skip the instructions
+        flags = []
+        while len(flags) < points:
+            flag = self.data[p]
+            p += 1
+            repeat = 1
+            if flag & 8:
+                repeat += self.data[p]
+                p += 1
+            flags += [flag] * repeat
+        coords = []
+        for short, same in ((2, 16), (4, 32)):     # all x, then all y
+            v, column = 0, []
+            for flag in flags:
+                if flag & short:
+                    step = self.data[p]
+                    p += 1
+                    v += step if flag & same else -step
+                elif not flag & same:
+                    v += self.i16(p)
+                    p += 2
+                column.append(v)
+            coords.append(column)
+        a, b, c, d, e, f = matrix
+        pts = [(a * x + c * y + e, b * x + d * y + f, bool(fl & 1))
+               for x, y, fl in zip(coords[0], coords[1], flags)]
+        out, start = [], 0
+        for end in ends:
+            out.append(pts[start:end + 1])
+            start = end + 1
+        return out
+
+    def _composite(self, p, matrix):
+        out = []
+        while True:
+            flags, g = self.u16(p), self.u16(p + 2)
+            p += 4
+            if flags & 1:                          # 16-bit offsets
+                dx, dy = self.i16(p), self.i16(p + 2)
+                p += 4
+            else:
+                dx, dy = struct.unpack_from(">bb", self.data, p)
+                p += 2
+            if not flags & 2:
+                raise ValueError("composite glyph placed by point numbers")
+            a, b, c, d = 1.0, 0.0, 0.0, 1.0
+            if flags & 8:                          # one scale
+                a = d = self.i16(p) / 16384
+                p += 2
+            elif flags & 0x40:                     # x and y scale
+                a, d = self.i16(p) / 16384, self.i16(p + 2) / 16384
+                p += 4
+            elif flags & 0x80:                     # 2 x 2 matrix
+                a, b, c, d = (self.i16(p + 2 * i) / 16384 for i in range(4))
+                p += 8
+            A, B, C, D, E, F = matrix
+            out += self.contours(g, (A * a + C * b, B * a + D * b,
+                                     A * c + C * d, B * c + D * d,
+                                     A * dx + C * dy + E, B * dx + D * dy + F))
+            if not flags & 0x20:                   # no more components
+                return out
+
+
+_FONTS = {}
+
+
+def font(family):
+    if family not in _FONTS:
+        _FONTS[family] = TrueTypeFont(os.path.join(FONT_DIR,
+                                                   FONT_FILES[family]))
+    return _FONTS[family]
+
+
+def text_width(s, size, family="DejaVu Sans"):
+    """Advance width of s (with kerning) at font size `size`."""
+    f = font(family)
+    gids = [f.glyph(ch) for ch in s]
+    units = sum(f.advance(g) for g in gids) + sum(
+        f.kerning.get(pair, 0) for pair in zip(gids, gids[1:]))
+    return units * size / f.units_per_em
+
+
+def glyph_contours(s, x, y, size, family="DejaVu Sans", anchor="middle",
+                   matrix=(1, 0, 0, 1, 0, 0)):
+    """Outlines of the string s set on baseline y as SVG <text> would place
+    it (anchor start, middle or end at x), then mapped by matrix (see
+    TrueTypeFont.contours).  Returns contours of (x, y, on_curve)."""
+    f = font(family)
+    k = size / f.units_per_em
+    pen = x - {"start": 0, "middle": .5, "end": 1}[anchor] * text_width(
+        s, size, family)
+    a, b, c, d, e, g_ = matrix
+    out, prev = [], None
+    for ch in s:
+        g = f.glyph(ch)
+        if prev is not None:
+            pen += f.kerning.get((prev, g), 0) * k
+        # font units (y up) -> user space (y down) -> matrix
+        m = (a * k, b * k, -c * k, -d * k, a * pen + c * y + e,
+             b * pen + d * y + g_)
+        out += f.contours(g, m)
+        pen += f.advance(g) * k
+        prev = g
+    return out
+
+
+def outline_path(contours, decimals=1):
+    """Path data of TrueType contours: quadratic curves, coordinates rounded
+    to `decimals` and written relative to the previous rounded point."""
+    scale = 10 ** decimals
+
+    def num(v):
+        s = ("%.*f" % (decimals, v / scale)).rstrip("0").rstrip(".")
+        if s.startswith("0."):
+            s = s[1:]
+        elif s.startswith("-0."):
+            s = "-" + s[2:]
+        return "0" if s in ("", "-0", "-") else s
+
+    parts, state = [], {"cmd": None, "sep": False, "cur": None}
+
+    def emit(cmd, *xy):
+        cur = state["cur"]
+        if cmd != state["cmd"]:
+            parts.append(cmd)
+            state["sep"] = False
+        # Every point of a relative segment counts from where it begins.
+        ox, oy = cur if cur else (0, 0)
+        for i in range(0, len(xy), 2):
+            px, py = round(xy[i] * scale), round(xy[i + 1] * scale)
+            for v in (px - ox, py - oy):
+                t = num(v)
+                if state["sep"] and not t.startswith("-"):
+                    parts.append(" ")
+                parts.append(t)
+                state["sep"] = True
+        state["cur"] = (px, py)
+        if cmd in "Mm":
+            state["start"] = (px, py)
+        # Numbers after a moveto continue as lineto.
+        state["cmd"] = {"M": "L", "m": "l"}.get(cmd, cmd)
+
+    for contour in contours:
+        if len(contour) < 2:
+            continue
+        # Start on an on-curve point (or between two off-curve ones).
+        i = next((j for j, p in enumerate(contour) if p[2]), None)
+        if i is None:
+            p0, p1 = contour[-1], contour[0]
+            contour = [((p0[0] + p1[0]) / 2, (p0[1] + p1[1]) / 2, True)] \
+                + contour
+        else:
+            contour = contour[i:] + contour[:i]
+        first = contour[0]
+        emit("M" if state["cur"] is None else "m", first[0], first[1])
+        ctrl = None
+        for p in contour[1:] + [first]:
+            if p[2]:
+                if ctrl is not None:
+                    emit("q", ctrl[0], ctrl[1], p[0], p[1])
+                elif p is not first:
+                    emit("l", p[0], p[1])
+                ctrl = None
+            elif ctrl is None:
+                ctrl = p
+            else:
+                emit("q", ctrl[0], ctrl[1], (ctrl[0] + p[0]) / 2,
+                     (ctrl[1] + p[1]) / 2)
+                ctrl = p
+        parts.append("z")
+        state["cmd"], state["sep"] = "z", False
+        state["cur"] = state["start"]     # closepath returns to the start
+    return "".join(parts)
+
+
+def text(x, y, s, size, fill, family="DejaVu Sans", anchor="middle",
+         extra="", matrix=(1, 0, 0, 1, 0, 0), decimals=1):
+    """The string s as one outline path (bold DejaVu, like the game's other
+    lettering), placed as <text x y text-anchor> would place it."""
+    d = outline_path(glyph_contours(s, x, y, size, family, anchor, matrix),
+                     decimals)
+    return '<path d="%s" fill="%s"%s/>\n' % (d, fill, extra)
 
 
 def circle_sub(cx, cy, r):
@@ -149,17 +439,25 @@ def card_outline():
             'stroke="#8a8a8a" stroke-width="10"/>\n')
 
 
-def corner_index(rank, colour):
-    """Rank and small suit for the top-left corner (defined as #i)."""
-    x, base = 74, 140
+CORNER_X, CORNER_BASE = 74, 140
+
+
+def rank_outline(rank):
+    """Path data of the rank in the top-left corner."""
     if rank == "10":
         # Two digits squeezed to the width of one corner column.
-        t = ('<text transform="translate(%s) scale(0.74 1)" x="0" y="0" '
-             'font-family="DejaVu Sans Condensed" font-size="150" '
-             'font-weight="bold" text-anchor="middle" fill="%s">10</text>\n' % (pts(x - 2, base), colour))
-    else:
-        t = text(x, base, rank, 150, colour)
-    return ('<g id="i">\n' + t + use("s", x, 208, 0.6) + "</g>\n")
+        return outline_path(glyph_contours(
+            "10", 0, 0, 150, "DejaVu Sans Condensed",
+            matrix=(.74, 0, 0, 1, CORNER_X - 2, CORNER_BASE)))
+    return outline_path(glyph_contours(rank, CORNER_X, CORNER_BASE, 150))
+
+
+def corner_index(rank):
+    """Rank and small suit for the top-left corner (defined as #i)."""
+    # The id names the rank shown, so the check can read it back.
+    return ('<g id="i">\n<path id="rank-%s" d="%s"/>\n'
+            % (rank, rank_outline(rank))
+            + use("s", CORNER_X, 208, 0.6) + "</g>\n")
 
 
 def pip_card(s, v):
@@ -315,7 +613,7 @@ def make_card(si, v):
     s = SUITS[si]
     colour = SUIT_COLOUR[s]
     rank = RANKS.get(v, str(v))
-    defs = suit_def(s) + corner_index(rank, colour)
+    defs = suit_def(s) + corner_index(rank)
     body = card_outline() + '<g fill="%s">\n' % colour
     if v == 1:
         body += ace(s)
@@ -436,10 +734,14 @@ def chip(w, h, value, inserts=8, text_scale=1.0):
     else:
         fam, fs = "DejaVu Sans Condensed", R * .66 * text_scale
     base = cy + fs * .729 / 2
-    b += text(cx, base, label, fs, "#000", fam,
-              extra=' stroke="#000" stroke-width="%s" stroke-linejoin="round"'
-              % n(fs * .1))
-    b += text(cx, base, label, fs, "#fff", fam)
+    defs += '<path id="v" d="%s"/>\n' % outline_path(
+        glyph_contours(label, cx, base, fs, fam))
+    # A black edge around the white numbers, fs * fs / 1000 wide: as wide as
+    # it has always looked (Qt used to draw it as <text> with stroke-width
+    # fs / 10, which its text renderer widens by font-size / 100).
+    b += ('<use xlink:href="#v" fill="#000" stroke="#000" stroke-width="%s" '
+          'stroke-linejoin="round"/>\n' % n(fs * fs / 1000))
+    b += '<use xlink:href="#v" fill="#fff"/>\n'
     return svg(w, h, W, H, b, defs)
 
 
@@ -480,30 +782,18 @@ def big_chip():
 # ---------------------------------------------------------------------------
 # Felt lettering: arched text whose circle centre lies below the picture.
 
-# Advance widths (in em) of the DejaVu bold faces, for spacing the glyphs.
-ADV_SERIF_BOLD = dict(zip(
-    "ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789 s",
-    [.7759, .8452, .7959, .8672, .7622, .71, .854, .9448, .4678, .4731, .8691,
-     .7031, 1.1069, .9141, .8711, .752, .8711, .8311, .7222, .7441, .8721,
-     .7759, 1.123, .7759, .7139, .73] + [.6958] * 10 + [.3481, .563]))
-ADV_SANS_BOLD = dict(zip(
-    "ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789 s",
-    [.7739, .7622, .7339, .8301, .6831, .6831, .8208, .8369, .3721, .3721,
-     .7749, .6372, .9951, .8369, .8501, .7329, .8501, .77, .7202, .6821, .812,
-     .7739, 1.103, .771, .7241, .7251] + [.6958] * 10 + [.3481, .5952]))
-
 FELT_W, FELT_H = 555, 159
 ARC_CX, ARC_CY = FELT_W / 2, 596
 
 
-def arc_text(s, radius, size, fill, adv, family, track=0.0, extra=""):
-    """One <text> per glyph, centred on the arc of the given baseline radius.
+def arc_text(s, radius, size, fill, family, track=0.0, extra=""):
+    """The glyphs of s, each upright on the arc of the given baseline radius
+    and spaced by their advance plus `track` em, as one outline path.
 
-    Returns the group of glyphs and half the angle (degrees) it spans."""
-    widths = [(adv[ch] + track) * size for ch in s]
+    Returns the path and half the angle (degrees) it spans."""
+    widths = [text_width(ch, size, family) + track * size for ch in s]
     total = sum(widths) - track * size
-    out = ('<g font-family="%s" font-size="%s" font-weight="bold" '
-           'text-anchor="middle" fill="%s"%s>\n' % (family, n(size), fill, extra))
+    contours = []
     pos = -total / 2
     for ch, w in zip(s, widths):
         mid = pos + (w - track * size) / 2
@@ -512,19 +802,23 @@ def arc_text(s, radius, size, fill, adv, family, track=0.0, extra=""):
             continue
         deg = math.degrees(mid / radius)
         x, y = polar(ARC_CX, ARC_CY, radius, deg)
-        out += ('<text transform="translate(%.2f %.2f) rotate(%.2f)">%s</text>\n'
-                % (x, y, deg, ch))
-    return out + "</g>\n", math.degrees(total / 2 / radius)
+        # The glyph centred on (x, y), turned by deg around that point.
+        c, s_ = math.cos(math.radians(deg)), math.sin(math.radians(deg))
+        contours += glyph_contours(ch, 0, 0, size, family,
+                                   matrix=(c, s_, -s_, c, x, y))
+    out = '<path d="%s" fill="%s"%s/>\n' % (outline_path(contours, 2), fill,
+                                            extra)
+    return out, math.degrees(total / 2 / radius)
 
 
 def felt():
     b = ""
     gold = "#ffd23f"
-    # Top arch in big letters, with a darker outline for contrast on green.
+    # Top arch in big letters, with a thin darker outline for contrast on
+    # green (0.8 * 27 / 100 wide: how Qt drew this outline when it was text).
     r1 = ARC_CY - 36
-    t, half = arc_text("BLACKJACK PAYS 3 TO 2", r1, 27, gold, ADV_SERIF_BOLD,
-                       "DejaVu Serif", track=.06,
-                       extra=' stroke="#5a4200" stroke-width="0.8"')
+    t, half = arc_text("BLACKJACK PAYS 3 TO 2", r1, 27, gold, "DejaVu Serif", track=.06,
+                       extra=' stroke="#5a4200" stroke-width="0.22"')
     b += t
     # A small spade and heart at each end of the top arch.
     for sgn, ident, col in ((-1, "s", BLACK), (1, "h", RED)):
@@ -535,12 +829,12 @@ def felt():
     # Second arch in white.
     r2 = ARC_CY - 60
     t, _ = arc_text("DEALER MUST DRAW TO 16 AND STAND ON ALL 17s", r2, 13.5,
-                    "#fff", ADV_SANS_BOLD, "DejaVu Sans", track=.04)
+                    "#fff", "DejaVu Sans", track=.04)
     b += t
     # Third: a ribbon band with forked ends holding the insurance rule.
     ro, ri = ARC_CY - 68, ARC_CY - 90
     rt = (ro + ri) / 2 - 13 * .729 / 2
-    t, half = arc_text("INSURANCE PAYS 2 TO 1", rt, 13, gold, ADV_SANS_BOLD,
+    t, half = arc_text("INSURANCE PAYS 2 TO 1", rt, 13, gold,
                        "DejaVu Sans", track=.08)
     a = half + 6
     notch = 2.2
