@@ -13,7 +13,6 @@ int main(int argc, char* argv[]) {
     QGuiApplication::setDesktopFileName(QStringLiteral("net.vexgames.blackjack"));
     QApplication::setStyle(QStringLiteral("Fusion"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/art/icon.svg")));
-    vex::ui::LoadEmbeddedFonts();
     QApplication::setFont(vex::ui::GameFont(8.25, false));
 
     vex::ClockRandom random;

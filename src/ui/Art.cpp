@@ -64,12 +64,16 @@ QString CardInWords(int picture) {
 }
 
 QCursor HandCursor() {
-    // The finger tip of the drawing is the hot spot.
-    constexpr int kHotX = 9, kHotY = 1;
-    const qreal dpr = qApp ? qApp->devicePixelRatio() : 1.0;
-    QSvgRenderer renderer(QStringLiteral(":/art/hand.svg"));
-    if (!renderer.isValid()) return QCursor(Qt::PointingHandCursor);
-    return QCursor(ArtPixmap(QStringLiteral("hand"), QSize(32, 32), dpr), kHotX, kHotY);
+    // Made once: every chip, button and help topic shows the same pointer.
+    static const QCursor cursor = [] {
+        // The finger tip of the drawing is the hot spot.
+        constexpr int kHotX = 9, kHotY = 1;
+        const qreal dpr = qApp ? qApp->devicePixelRatio() : 1.0;
+        if (!QSvgRenderer(QStringLiteral(":/art/hand.svg")).isValid())
+            return QCursor(Qt::PointingHandCursor);
+        return QCursor(ArtPixmap(QStringLiteral("hand"), QSize(32, 32), dpr), kHotX, kHotY);
+    }();
+    return cursor;
 }
 
 }  // namespace vex::ui

@@ -29,11 +29,17 @@ void Register(const QString& resource, Face face) {
 }  // namespace
 
 void LoadEmbeddedFonts() {
-    Register(QStringLiteral(":/fonts/ocr-a.ttf"), Face::OcrA);
-    Register(QStringLiteral(":/fonts/handwriting.otf"), Face::Handwriting);
+    static const bool loaded = [] {
+        Register(QStringLiteral(":/fonts/ocr-a.ttf"), Face::OcrA);
+        Register(QStringLiteral(":/fonts/handwriting.otf"), Face::Handwriting);
+        return true;
+    }();
+    (void)loaded;
 }
 
 QFont GameFont(qreal points, bool bold, Face face) {
+    // The check's fonts are loaded when a check is first drawn, not at start-up.
+    if (face == Face::OcrA || face == Face::Handwriting) LoadEmbeddedFonts();
     QFont font(FamilyOf(face));
     font.setFamilies({FamilyOf(face), QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
     font.setPointSizeF(points);

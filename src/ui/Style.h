@@ -27,7 +27,7 @@ enum class Face { Sans, Arial, OcrA, Handwriting };
 // A font of the given face at a point size.
 QFont GameFont(qreal points, bool bold, Face face = Face::Sans);
 
-// Loads the fonts embedded in the program; call once after the application exists.
+// Loads the fonts embedded in the program, once; GameFont does it when a check needs them.
 void LoadEmbeddedFonts();
 
 void SetTextColour(QWidget* w, const QColor& colour);
