@@ -237,29 +237,24 @@ RoundResult SimTable::PlayRound() {
 void SimTable::PlaySplitHands() {
     Game& g = *game_;
     const int up = g.DealerCards[1];
-    // The left hand; then Timer3's tick deals the right hand its second card.
-    while (g.Form1.bnCardSplit.Visible) {
-        HandView hand;
-        hand.total = g.PlayerTotal;
-        hand.soft = g.PlayerSoftAce != kFalse;
-        hand.cards = g.PlayerCardCount;
-        if (Decide(config_.strategy, hand, up) == Action::Hit)
-            g.bnCardSplit_Click();
-        else
-            g.bnStandSplit_Click();
-    }
+    // Plays the hand in play until its buttons go: the left hand, then the right.
+    auto play = [&](const std::int16_t& total, const Flag& soft, const std::int16_t& cards) {
+        while (g.Form1.bnCardSplit.Visible) {
+            HandView hand;
+            hand.total = total;
+            hand.soft = soft != kFalse;
+            hand.cards = cards;
+            if (Decide(config_.strategy, hand, up) == Action::Hit)
+                g.bnCardSplit_Click();
+            else
+                g.bnStandSplit_Click();
+        }
+    };
+    play(g.PlayerTotal, g.PlayerSoftAce, g.PlayerCardCount);
+    // Timer3's tick deals the right hand its second card.
     if (!g.Form1.Timer3.Enabled) throw std::logic_error("the right hand was not dealt");
     g.Timer3_Timer();
-    while (g.Form1.bnCardSplit.Visible) {
-        HandView hand;
-        hand.total = g.SplitTotal;
-        hand.soft = g.SplitSoftAce != kFalse;
-        hand.cards = g.SplitCardCount;
-        if (Decide(config_.strategy, hand, up) == Action::Hit)
-            g.bnCardSplit_Click();
-        else
-            g.bnStandSplit_Click();
-    }
+    play(g.SplitTotal, g.SplitSoftAce, g.SplitCardCount);
     // "Finish" after the right hand busted or won by six cards.
     if (g.Form1.bnStandSplit.Visible) g.bnStandSplit_Click();
 }
