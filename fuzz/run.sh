@@ -18,6 +18,10 @@ build=${VEX_FUZZ_BUILD:-build-fuzz}
 source=${VEX_FUZZ_SOURCE:-.}  # another top-level CMake project that includes fuzz/, if any
 cxx=${CXX:-clang++}
 
+# A build folder configured from another source tree cannot be reused: start it afresh.
+if [ -f "$build/CMakeCache.txt" ] && ! grep -qx "CMAKE_HOME_DIRECTORY:INTERNAL=$(cd "$source" && pwd)" "$build/CMakeCache.txt"; then
+  rm -rf "$build"
+fi
 cmake -S "$source" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER="$cxx" \
   -DVEX_BUILD_GUI=OFF -DVEX_BUILD_BENCH=OFF -DVEX_BUILD_FUZZERS=ON \
   "-DCMAKE_CXX_FLAGS=-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer -D_GLIBCXX_ASSERTIONS" \
