@@ -34,22 +34,38 @@ std::string HalfBetPrompt(std::int16_t bet) {
 
 void Game::bnDeal_Click() {
     if (!Usable(Form1.bnDeal)) return;
-    // 1-2. Bet check, refusal or reshuffle.
-    if (Bet > MaxBet || Bet < MinBet || RoundsSinceShuffle >= kRoundsBetweenShuffles) {
-        if (RoundsSinceShuffle < kRoundsBetweenShuffles || Bet < kSmallestBetForShuffle) {
-            Form1.Commentaire.Show(kBetMore);
-            return;
-        }
-        Form1.bnDeal.Enabled = false;
-        Form1.Commentaire.Show("Shuffling cards...Please wait!");
-        ShuffleShoe(*this, random_);
-        Form1.Timer2.Start();
-        RoundsSinceShuffle = 0;
-        Phase = RoundPhase::Shuffling;
+    if (!BetAccepted()) return;
+    CloseBetting();
+    DealFourCards();
+    if (SettleNaturals()) return;
+
+    const bool pair = PlayerCards[1] == PlayerCards[2];
+    if (DealerCards[1] != 1) {  // no ace up: the hand goes into play
+        OfferPlay(pair);
         return;
     }
+    AskInsurance();
+    if (SettleInsurance()) return;
+    OfferPlay(pair && Credit >= Bet);
+}
 
-    // 3. Prepare the table: betting closes.
+bool Game::BetAccepted() {
+    if (Bet <= MaxBet && Bet >= MinBet && RoundsSinceShuffle < kRoundsBetweenShuffles) return true;
+    if (RoundsSinceShuffle < kRoundsBetweenShuffles || Bet < kSmallestBetForShuffle) {
+        Form1.Commentaire.Show(kBetMore);
+        return false;
+    }
+    // Every 20 rounds Deal shuffles the shoe instead, and comes back at Timer2's tick.
+    Form1.bnDeal.Enabled = false;
+    Form1.Commentaire.Show("Shuffling cards...Please wait!");
+    ShuffleShoe(*this, random_);
+    Form1.Timer2.Start();
+    RoundsSinceShuffle = 0;
+    Phase = RoundPhase::Shuffling;
+    return false;
+}
+
+void Game::CloseBetting() {
     Form1.Label12.Visible = false;
     Form1.Commentaire.Visible = false;
     SetChipsDraggable(false);
@@ -62,84 +78,59 @@ void Game::bnDeal_Click() {
     DealerTotal = 0;
     PlayerTotal = 0;
     BeginRound(*this);
+}
 
-    // 4. Two cards each; the dealer's second face down.
-    Draw();
-    PlayerCards[1] = DrawnCard.Value;
-    Score player = ScoreFirstCard(DrawnCard.Value);
-    PlayerTotal = player.Total;
-    PlayerSoftAce = player.SoftAce;
-    ChargeImage(DrawnCard.Suit, DrawnCard.Value, PlayerCardSlot(1));
+// Two cards each; the dealer's second face down.
+void Game::DealFourCards() {
+    const Hand player = PlayerHand();
+    DrawInto(player, 1);
+    DrawInto(player, 2);
+    ShowTotal(Form1.lblTotalJoueur, PlayerTotal);
 
-    Draw();
-    PlayerCards[2] = DrawnCard.Value;
-    player = ScoreSecondCard({PlayerTotal, PlayerSoftAce}, DrawnCard.Value);
-    PlayerTotal = player.Total;
-    PlayerSoftAce = player.SoftAce;
-    ChargeImage(DrawnCard.Suit, DrawnCard.Value, PlayerCardSlot(2));
-    Form1.lblTotalJoueur.SetNumber(PlayerTotal);
-    Form1.lblTotalJoueur.Visible = true;
-
-    Draw();
-    DealerCards[1] = DrawnCard.Value;
-    Score dealer = ScoreFirstCard(DrawnCard.Value);
-    DealerTotal = dealer.Total;
-    DealerSoftAce = dealer.SoftAce;
-    ChargeImage(DrawnCard.Suit, DrawnCard.Value, DealerCardSlot(1));
-
-    Draw();
-    DealerCards[2] = DrawnCard.Value;
+    const Hand dealer = DealerHand();
+    DrawInto(dealer, 1);
+    DrawInto(dealer, 2);
     HoleCardSuit = DrawnCard.Suit;
-    dealer = ScoreSecondCard({DealerTotal, DealerSoftAce}, DrawnCard.Value);
-    DealerTotal = dealer.Total;
-    DealerSoftAce = dealer.SoftAce;
     Form1.ImageCarte[kHoleCardSlot] = kCardBack;
+}
 
-    // 5. Naturals.
+bool Game::SettleNaturals() {
     const bool ace_up = DealerCards[1] == 1;
     if (!ace_up && PlayerTotal != 21 && DealerTotal == 21) {
         Form1.Commentaire.Show(kDealerBlackJackLost);
         TurnHoleCard();
-        Form1.Timer1.Start();
-        Phase = RoundPhase::Settled;
-        return;
-    }
-    if (PlayerTotal == 21 && DealerTotal != 21) {
+    } else if (PlayerTotal == 21 && DealerTotal != 21) {
         Form1.Commentaire.Caption = "You have BlackJack...You won!";
         Pay(static_cast<std::int64_t>(std::nearbyint(2.5 * Bet)));  // half to even
         Form1.Commentaire.Visible = true;
-        Form1.Timer1.Start();
-        Phase = RoundPhase::Settled;
-        return;
-    }
-    if (PlayerTotal == 21 && DealerTotal == 21) {
+    } else if (PlayerTotal == 21 && DealerTotal == 21) {
         Form1.Commentaire.Caption = "Double BlackJack!";
         Pay(Bet);
         Form1.Commentaire.Visible = true;
         TurnHoleCard();
-        Form1.Timer1.Start();
-        Phase = RoundPhase::Settled;
-        return;
+    } else {
+        return false;
     }
+    EndRound();
+    return true;
+}
 
-    // 6. No ace up: the hand goes into play.
-    const bool pair = PlayerCards[1] == PlayerCards[2];
-    if (!ace_up) {
-        Form1.bnCard.Visible = true;
-        Form1.bnStay.Visible = true;
-        Form1.bnDouble.Visible = true;
-        if (pair) Form1.bnSplit.Visible = true;
-        Phase = RoundPhase::MainHand;
-        return;
-    }
+void Game::OfferPlay(bool split) {
+    Form1.bnCard.Visible = true;
+    Form1.bnStay.Visible = true;
+    Form1.bnDouble.Visible = true;
+    if (split) Form1.bnSplit.Visible = true;
+    Phase = RoundPhase::MainHand;
+}
 
-    // 7. An ace up: insurance. The answer is asked again until it is an amount the player can
-    // stake: not above the limit, not negative, and never more than the credit left. No
-    // insurance (0) is always an answer, even on a credit that a negative check took below 0.
+// The answer is asked again until it is an amount the player can stake: not above the limit,
+// not negative, and never more than the credit left. No insurance (0) is always an answer, even
+// on a credit that a negative check took below 0.
+void Game::AskInsurance() {
+    Phase = RoundPhase::Insurance;
     const bool half_bet = InsuranceHalfBet != kFalse;
     const std::string prompt =
         half_bet ? HalfBetPrompt(Bet) : std::string("Please enter amount of insurance");
-    Phase = RoundPhase::Insurance;
     for (;;) {
         const std::string answer =
             platform_.InputBox(prompt, "Insurance", "0", half_bet ? &kInsuranceBoxPlace : nullptr);
@@ -153,30 +144,21 @@ void Game::bnDeal_Click() {
         if (half_bet && 2 * std::int32_t{Insurance} > Bet) continue;  // above half the bet
         break;
     }
-
-    // 8. After insurance.
     Credit -= Insurance;
     Form1.LabelCredit.SetNumber(Credit);
-    if (DealerTotal == 21 && Insurance != 0) {
-        TurnHoleCard();
+}
+
+bool Game::SettleInsurance() {
+    if (DealerTotal != 21) return false;
+    TurnHoleCard();
+    if (Insurance != 0) {
         Form1.Commentaire.Show("Dealer has BlackJack...Insurance won!");
         Pay(2 * std::int64_t{Insurance});
-        Form1.Timer1.Start();
-        Phase = RoundPhase::Settled;
-        return;
-    }
-    if (DealerTotal == 21) {
-        TurnHoleCard();
+    } else {
         Form1.Commentaire.Show(kDealerBlackJackLost);
-        Form1.Timer1.Start();
-        Phase = RoundPhase::Settled;
-        return;
     }
-    Form1.bnCard.Visible = true;
-    Form1.bnStay.Visible = true;
-    Form1.bnDouble.Visible = true;
-    if (pair && Credit >= Bet) Form1.bnSplit.Visible = true;
-    Phase = RoundPhase::MainHand;
+    EndRound();
+    return true;
 }
 
 }  // namespace vex

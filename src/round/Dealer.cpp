@@ -1,28 +1,52 @@
-// The dealer's drawing and the settlement of the main hand.
+// Drawing into a hand, the dealer's drawing and the settlement of the main hand.
 #include "state/Scoring.h"
 #include "table/Game.h"
 
 namespace vex {
 
+Game::Hand Game::PlayerHand() {
+    return {PlayerCards, PlayerTotal, PlayerSoftAce, PlayerCardSlot};
+}
+Game::Hand Game::SplitHandCards() {
+    return {SplitCards, SplitTotal, SplitSoftAce, SplitCardSlot};
+}
+Game::Hand Game::DealerHand() {
+    return {DealerCards, DealerTotal, DealerSoftAce, DealerCardSlot};
+}
+
+void Game::DrawInto(const Hand& hand, int n) {
+    Draw();
+    const std::int16_t value = DrawnCard.Value;
+    hand.cards[static_cast<std::size_t>(n)] = value;
+    const Score before{hand.total, hand.soft};
+    const Score after = n == 1   ? ScoreFirstCard(value)
+                        : n == 2 ? ScoreSecondCard(before, value)
+                                 : ScoreNextCard(before, value);
+    hand.total = after.Total;
+    hand.soft = after.SoftAce;
+    ChargeImage(DrawnCard.Suit, value, hand.slot(n));
+}
+
+void Game::ShowTotal(Control& label, std::int16_t total) {
+    label.SetNumber(total);
+    label.Visible = true;
+}
+
+void Game::EndRound() {
+    Form1.Timer1.Start();
+    Phase = RoundPhase::Settled;
+}
+
 void Game::TirageBanque() {
-    int c = 2;
     TurnHoleCard();
     // Draw to 16, stand on every 17, a soft 17 included. The hand's room is never the limit:
     // a total of 16 or less can hold at most 16 cards.
-    while (DealerTotal <= 16 && c < kDealerHandSize) {
-        ++c;
-        Draw();
-        DealerCards[c] = DrawnCard.Value;
-        const Score hand = ScoreNextCard({DealerTotal, DealerSoftAce}, DrawnCard.Value);
-        DealerTotal = hand.Total;
-        DealerSoftAce = hand.SoftAce;
-        ChargeImage(DrawnCard.Suit, DrawnCard.Value, DealerCardSlot(c));
-    }
+    const Hand dealer = DealerHand();
+    for (int c = 3; DealerTotal <= 16 && c <= kDealerHandSize; ++c) DrawInto(dealer, c);
 }
 
 void Game::SettleMainHand() {
-    Form1.lblTotalBanque.SetNumber(DealerTotal);
-    Form1.lblTotalBanque.Visible = true;
+    ShowTotal(Form1.lblTotalBanque, DealerTotal);
 
     std::int64_t paid = 0;
     if (DealerTotal > 21) {
@@ -39,8 +63,7 @@ void Game::SettleMainHand() {
     }
     Form1.Commentaire.Visible = true;
     Pay(paid);
-    Form1.Timer1.Start();
-    Phase = RoundPhase::Settled;
+    EndRound();
 }
 
 }  // namespace vex

@@ -1,7 +1,6 @@
 // The main hand's Hit, Stand and Double.
 #include <limits>
 
-#include "state/Scoring.h"
 #include "table/Game.h"
 
 namespace vex {
@@ -19,29 +18,21 @@ void Game::bnCard_Click() {
     Form1.bnDouble.Visible = false;
     Form1.bnSplit.Visible = false;
 
-    Draw();
     ++PlayerCardCount;
-    PlayerCards[PlayerCardCount] = DrawnCard.Value;
-    const Score hand = ScoreNextCard({PlayerTotal, PlayerSoftAce}, DrawnCard.Value);
-    PlayerTotal = hand.Total;
-    PlayerSoftAce = hand.SoftAce;
-    ChargeImage(DrawnCard.Suit, DrawnCard.Value, PlayerCardSlot(PlayerCardCount));
-    Form1.lblTotalJoueur.SetNumber(PlayerTotal);
-    Form1.lblTotalJoueur.Visible = true;
+    DrawInto(PlayerHand(), PlayerCardCount);
+    ShowTotal(Form1.lblTotalJoueur, PlayerTotal);
 
     if (PlayerTotal <= 21 && PlayerCardCount == kPlayerHandSize) {
         Form1.bnCard.Visible = false;
         Form1.bnStay.Visible = false;
         Form1.Commentaire.Show("You have drawn 6 cards...You won!");
         Pay(2 * std::int64_t{Bet});
-        Form1.Timer1.Start();
-        Phase = RoundPhase::Settled;
+        EndRound();
     } else if (PlayerTotal > 21) {
         Form1.bnCard.Visible = false;
         Form1.bnStay.Visible = false;
         Form1.Commentaire.Show(kPlayerBusted);
-        Form1.Timer1.Start();
-        Phase = RoundPhase::Settled;
+        EndRound();
     }
 }
 
@@ -79,20 +70,13 @@ void Game::bnDouble_Click() {
     Form1.bnDouble.Visible = false;
     Form1.bnSplit.Visible = false;
 
-    Draw();
     PlayerCardCount = 3;
-    PlayerCards[3] = DrawnCard.Value;
-    const Score hand = ScoreNextCard({PlayerTotal, PlayerSoftAce}, DrawnCard.Value);
-    PlayerTotal = hand.Total;
-    PlayerSoftAce = hand.SoftAce;
-    ChargeImage(DrawnCard.Suit, DrawnCard.Value, PlayerCardSlot(3));
-    Form1.lblTotalJoueur.SetNumber(PlayerTotal);
-    Form1.lblTotalJoueur.Visible = true;
+    DrawInto(PlayerHand(), 3);
+    ShowTotal(Form1.lblTotalJoueur, PlayerTotal);
 
     if (PlayerTotal > 21) {
         Form1.Commentaire.Show(kPlayerBusted);
-        Form1.Timer1.Start();
-        Phase = RoundPhase::Settled;
+        EndRound();
         return;
     }
     TirageBanque();

@@ -6,27 +6,22 @@ namespace vex {
 
 // One of the two hands of a split, with the controls that show it.
 struct Game::SplitHand {
-    std::array<std::int16_t, kPlayerHandSize + 1>& cards;
+    Hand hand;
     std::int16_t& count;
-    std::int16_t& total;
-    Flag& soft;
     Control& total_label;
     Control& outcome;
     bool right;
 
-    int Slot(int n) const { return right ? SplitCardSlot(n) : PlayerCardSlot(n); }
     // Still open at the end of the round: neither busted nor won by six cards.
-    bool Open() const { return total <= 21 && count < kPlayerHandSize; }
+    bool Open() const { return hand.total <= 21 && count < kPlayerHandSize; }
 };
 
 Game::SplitHand Game::LeftHand() {
-    return {PlayerCards,          PlayerCardCount,         PlayerTotal, PlayerSoftAce,
-            Form1.lblTotalJoueur, Form1.CommentaireGauche, false};
+    return {PlayerHand(), PlayerCardCount, Form1.lblTotalJoueur, Form1.CommentaireGauche, false};
 }
 
 Game::SplitHand Game::RightHand() {
-    return {SplitCards,          SplitCardCount,          SplitTotal, SplitSoftAce,
-            Form1.lblTotalSplit, Form1.CommentaireDroite, true};
+    return {SplitHandCards(), SplitCardCount, Form1.lblTotalSplit, Form1.CommentaireDroite, true};
 }
 
 Game::SplitHand Game::HandInPlay() {
@@ -44,8 +39,6 @@ void Game::bnSplit_Click() {
     Form1.bnSplit.Visible = false;
     Form1.bnCard.Visible = false;
     Form1.bnStay.Visible = false;
-    PlayerSoftAce = kFalse;
-    SplitSoftAce = kFalse;
     ActiveSplitHand = 0;
 
     Credit -= Bet;
@@ -53,24 +46,19 @@ void Game::bnSplit_Click() {
     Form1.LabelCredit.SetNumber(Credit);
     Form1.LabelMise.SetNumber(Bet);
 
-    // The second card moves to the right hand's row.
+    // The second card moves to the right hand's row, and each hand starts again from one card.
     Form1.ImageCarte[SplitCardSlot(1)] = Form1.ImageCarte[PlayerCardSlot(2)];
     Form1.ImageCarte[PlayerCardSlot(2)] = kNoPicture;
-
-    Score left = ScoreFirstCard(PlayerCards[1]);
     SplitCards[1] = PlayerCards[2];
+    const Score left = ScoreFirstCard(PlayerCards[1]);
+    PlayerTotal = left.Total;
+    PlayerSoftAce = left.SoftAce;
     const Score right = ScoreFirstCard(SplitCards[1]);
     SplitTotal = right.Total;
     SplitSoftAce = right.SoftAce;
 
-    Draw();
-    PlayerCards[2] = DrawnCard.Value;
-    left = ScoreSecondCard(left, DrawnCard.Value);
-    PlayerTotal = left.Total;
-    PlayerSoftAce = left.SoftAce;
-    ChargeImage(DrawnCard.Suit, DrawnCard.Value, PlayerCardSlot(2));
-    Form1.lblTotalJoueur.SetNumber(PlayerTotal);
-    Form1.lblTotalJoueur.Visible = true;
+    DrawInto(PlayerHand(), 2);
+    ShowTotal(Form1.lblTotalJoueur, PlayerTotal);
     PlayerCardCount = 2;
 
     Form1.Commentaire.Show("Now play left hand...");
@@ -82,19 +70,12 @@ void Game::bnSplit_Click() {
 void Game::bnCardSplit_Click() {
     if (!Usable(Form1.bnCardSplit)) return;
     SplitHand hand = HandInPlay();
-
-    Draw();
     ++hand.count;
-    hand.cards[hand.count] = DrawnCard.Value;
-    const Score score = ScoreNextCard({hand.total, hand.soft}, DrawnCard.Value);
-    hand.total = score.Total;
-    hand.soft = score.SoftAce;
-    ChargeImage(DrawnCard.Suit, DrawnCard.Value, hand.Slot(hand.count));
-    hand.total_label.SetNumber(hand.total);
-    hand.total_label.Visible = true;
+    DrawInto(hand.hand, hand.count);
+    ShowTotal(hand.total_label, hand.hand.total);
 
-    const bool six_cards = hand.total <= 21 && hand.count == kPlayerHandSize;
-    const bool busted = hand.total > 21;
+    const bool six_cards = hand.hand.total <= 21 && hand.count == kPlayerHandSize;
+    const bool busted = hand.hand.total > 21;
     if (six_cards) {
         hand.outcome.Show("6 cards drawn!");
         Pay(Bet);  // the hand's stake twice over
@@ -104,13 +85,12 @@ void Game::bnCardSplit_Click() {
         return;  // the hand stays in play
     }
 
+    Form1.bnCardSplit.Visible = false;
     if (!hand.right) {
-        Form1.bnCardSplit.Visible = false;
         Form1.bnStandSplit.Visible = false;
         Form1.Timer3.Start();
         Phase = RoundPhase::PassingToRight;
     } else {
-        Form1.bnCardSplit.Visible = false;
         if (busted) Form1.Commentaire.Show("Press Finish...");
         Phase = RoundPhase::RightHandDone;
     }
@@ -118,14 +98,8 @@ void Game::bnCardSplit_Click() {
 
 void Game::Timer3_Timer() {
     ActiveSplitHand = 1;
-    Draw();
-    SplitCards[2] = DrawnCard.Value;
-    const Score right = ScoreSecondCard({SplitTotal, SplitSoftAce}, DrawnCard.Value);
-    SplitTotal = right.Total;
-    SplitSoftAce = right.SoftAce;
-    ChargeImage(DrawnCard.Suit, DrawnCard.Value, SplitCardSlot(2));
-    Form1.lblTotalSplit.SetNumber(SplitTotal);
-    Form1.lblTotalSplit.Visible = true;
+    DrawInto(SplitHandCards(), 2);
+    ShowTotal(Form1.lblTotalSplit, SplitTotal);
     Form1.bnStandSplit.Caption = "Finish";
     Form1.Commentaire.Caption = "Now play right hand...";
     Form1.bnCardSplit.Visible = true;
@@ -150,21 +124,19 @@ void Game::bnStandSplit_Click() {
     const SplitHand right = RightHand();
     if (left.Open() || right.Open()) {
         TirageBanque();
-        Form1.lblTotalBanque.SetNumber(DealerTotal);
-        Form1.lblTotalBanque.Visible = true;
+        ShowTotal(Form1.lblTotalBanque, DealerTotal);
     }
     SettleSplitHand(left);
     SettleSplitHand(right);
-    Form1.Timer1.Start();
-    Phase = RoundPhase::Settled;
+    EndRound();
 }
 
 void Game::SettleSplitHand(const SplitHand& hand) {
     if (!hand.Open()) return;  // "Busted!" or "6 cards drawn!" stays, nothing more is paid
-    if (DealerTotal > 21 || hand.total > DealerTotal) {
+    if (DealerTotal > 21 || hand.hand.total > DealerTotal) {
         hand.outcome.Show("Won!");
         Pay(Bet);
-    } else if (hand.total == DealerTotal) {
+    } else if (hand.hand.total == DealerTotal) {
         hand.outcome.Show("Push...");
         Pay(Bet / 2);
     } else {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 #include <string_view>
 
 #include "bank/BankModel.h"
@@ -82,6 +83,30 @@ class Game : public TableState {
   private:
     // Draws one card into DrawnCard.
     void Draw();
+    // A hand on the table: where its cards (from position 1) and its score are kept, and the
+    // slot that shows its n-th card.
+    struct Hand {
+        std::span<std::int16_t> cards;
+        std::int16_t& total;
+        Flag& soft;
+        int (*slot)(int n);
+    };
+    Hand PlayerHand();
+    Hand SplitHandCards();
+    Hand DealerHand();
+    // Draws the n-th card of a hand: kept at position n, scored as the hand's n-th card, shown.
+    void DrawInto(const Hand& hand, int n);
+    void ShowTotal(Control& label, std::int16_t total);
+    // The round is paid: Timer1's tick clears the table.
+    void EndRound();
+    // The steps of Deal, in their order.
+    bool BetAccepted();  // false: refused, or the shoe is being shuffled instead
+    void CloseBetting();
+    void DealFourCards();
+    bool SettleNaturals();  // true: a blackjack ended the round
+    void AskInsurance();
+    bool SettleInsurance();  // true: the dealer's blackjack ended the round
+    void OfferPlay(bool split);
     // Adds a payout to Credit; the sum is formed in 64 bits and kept within Credit's range.
     void Pay(std::int64_t amount);
     void SetChipsDraggable(bool draggable);
