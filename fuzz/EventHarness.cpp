@@ -318,7 +318,7 @@ struct Event {
 
 std::string EventName(const Event& e) {
     switch (e.kind) {
-        case Kind::Chip: return "drop chip " + std::to_string(kChipValues[e.arg]);
+        case Kind::Chip: return "drop chip " + std::to_string(kChips[e.arg].Value);
         case Kind::Deal: return "Deal";
         case Kind::Clear: return "Clear bet";
         case Kind::Hit: return "Hit";
@@ -568,7 +568,7 @@ private:
 
     // ----- the handlers, each with its expectations ---------------------------------------------
     void Chip(int i) {
-        const int v = kChipValues[i];
+        const int v = kChips[i].Value;
         const std::int64_t limit = std::min<std::int64_t>(max_bet_, 32767);
         const bool accepted = bet_ + v <= limit && Credit() >= v;
         game_.ChipDrop(std::to_string(v));

@@ -20,8 +20,45 @@ constexpr std::int16_t CardFace(int suit, int value) {
 inline constexpr int kTableSlots = 20;
 inline constexpr int kHoleCardSlot = 13;
 
-constexpr int PlayerCardSlot(int n) { return n - 1; }
-constexpr int SplitCardSlot(int n) { return n + 5; }
-constexpr int DealerCardSlot(int n) { return n + 11; }
+constexpr int PlayerCardSlot(int n) {
+    return n - 1;
+}
+constexpr int SplitCardSlot(int n) {
+    return n + 5;
+}
+constexpr int DealerCardSlot(int n) {
+    return n + 11;
+}
+
+// The row a slot belongs to, and which card of that hand it shows (from 1).
+enum class SlotRow { Player, Split, Dealer };
+struct SlotSeat {
+    SlotRow Row;
+    int Card;
+};
+constexpr SlotSeat SeatOfSlot(int slot) {
+    if (slot < 6) return {SlotRow::Player, slot + 1};
+    if (slot < 12) return {SlotRow::Split, slot - 5};
+    return {SlotRow::Dealer, slot - 11};
+}
+
+// A place on the table window in pixels at 96 dpi.
+struct Place {
+    int Left, Top, Width, Height;
+};
+
+// Card slots overlap along their row; a very long dealer hand goes on to the right and stops at
+// the window's edge.
+inline constexpr int kTableWidth = 679;
+inline constexpr int kTableHeight = 486;
+constexpr Place SlotPlace(int slot) {
+    constexpr int kStep = 32, kWidth = 54, kHeight = 73;
+    const SlotSeat seat = SeatOfSlot(slot);
+    const int first = seat.Row == SlotRow::Split ? 440 : 216;
+    int left = first + kStep * (seat.Card - 1);
+    if (seat.Row == SlotRow::Dealer && left > kTableWidth - kWidth - 4)
+        left = kTableWidth - kWidth - 4;
+    return {left, seat.Row == SlotRow::Dealer ? 96 : 216, kWidth, kHeight};
+}
 
 }  // namespace vex

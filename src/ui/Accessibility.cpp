@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QMainWindow>
 
+#include "state/CardFaces.h"
 #include "ui/Dialogs.h"
 #include "ui/Pictures.h"
 
@@ -30,33 +31,25 @@ QAccessibleInterface* GameRoles(const QString&, QObject* object) {
     return true;
 }();
 
-// Slots 0-5 hold the player's hand, 6-11 the second hand of a split, 12 on the dealer's hand.
 QString SlotOwner(int slot) {
-    if (slot < 6) return QStringLiteral("Your hand, card %1").arg(slot + 1);
-    if (slot < 12) return QStringLiteral("Your split hand, card %1").arg(slot - 5);
-    return QStringLiteral("Dealer's hand, card %1").arg(slot - 11);
+    const SlotSeat seat = SeatOfSlot(slot);
+    switch (seat.Row) {
+        case SlotRow::Player:
+            return QStringLiteral("Your hand, card %1").arg(seat.Card);
+        case SlotRow::Split:
+            return QStringLiteral("Your split hand, card %1").arg(seat.Card);
+        case SlotRow::Dealer:
+            break;
+    }
+    return QStringLiteral("Dealer's hand, card %1").arg(seat.Card);
 }
 
 }  // namespace
 
+// The table's labels get their descriptions as they are made, from the table's control list.
 void DescribeForScreenReaders(QMainWindow& table) {
     for (QWidget* slot : table.findChildren<QWidget*>(QStringLiteral("ImageCarte")))
         slot->setAccessibleDescription(SlotOwner(slot->property("index").toInt()));
-    // Labels keep their text as their name; only the description is set.
-    const struct {
-        const char* name;
-        const char* description;
-    } labels[] = {{"lblTotalBanque", "Dealer's total"},
-                  {"lblTotalJoueur", "Your total"},
-                  {"lblTotalSplit", "Your split hand's total"},
-                  {"CommentaireGauche", "Your hand's result"},
-                  {"CommentaireDroite", "Your split hand's result"},
-                  {"Commentaire", "The dealer's comment"},
-                  {"LabelMise", "Your bet in dollars"},
-                  {"LabelCredit", "Your credit in dollars"}};
-    for (const auto& l : labels)
-        if (auto* label = table.findChild<QLabel*>(QLatin1String(l.name)))
-            label->setAccessibleDescription(QString::fromLatin1(l.description));
 }
 
 }  // namespace vex::ui

@@ -1,7 +1,6 @@
 #include "ui/MainWindow.h"
 
 #include <QApplication>
-#include <functional>
 #include <QCloseEvent>
 #include <QInputDialog>
 #include <QLabel>
@@ -9,6 +8,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QShortcut>
+#include <functional>
 
 #include "ui/Accessibility.h"
 #include "ui/Art.h"
@@ -20,17 +20,13 @@ namespace vex::ui {
 
 namespace {
 
-// Places of the card slots: the player's row, the split row, the dealer's row.
-QRect SlotRect(int slot) {
-    constexpr int kStep = 32;
-    if (slot < 6) return {216 + kStep * slot, 216, 54, 73};
-    if (slot < 12) return {440 + kStep * (slot - 6), 216, 54, 73};
-    // The dealer's row; a very long hand goes on to the right and stops at the window's edge.
-    const int left = std::min(216 + kStep * (slot - 12), 679 - 54 - 4);
-    return {left, 96, 54, 73};
+QRect ToRect(const Place& p) {
+    return {p.Left, p.Top, p.Width, p.Height};
 }
 
-QString FromModel(const std::string& text) { return QString::fromStdString(text); }
+QString FromModel(const std::string& text) {
+    return QString::fromStdString(text);
+}
 
 void Apply(QLabel* label, const Control& c) {
     const QString text = FromModel(c.Caption);
@@ -57,10 +53,14 @@ KeyHandler HandlerForKey(int key, RoundPhase phase) {
     using enum RoundPhase;
     switch (key) {
         case Qt::Key_Return:
-        case Qt::Key_Enter: return phase == Betting ? &Game::bnDeal_Click : nullptr;
-        case Qt::Key_C: return phase == Betting || phase == Shuffling ? &Game::bnClear_Click : nullptr;
-        case Qt::Key_D: return phase == MainHand ? &Game::bnDouble_Click : nullptr;
-        case Qt::Key_P: return phase == MainHand ? &Game::bnSplit_Click : nullptr;
+        case Qt::Key_Enter:
+            return phase == Betting ? &Game::bnDeal_Click : nullptr;
+        case Qt::Key_C:
+            return phase == Betting || phase == Shuffling ? &Game::bnClear_Click : nullptr;
+        case Qt::Key_D:
+            return phase == MainHand ? &Game::bnDouble_Click : nullptr;
+        case Qt::Key_P:
+            return phase == MainHand ? &Game::bnSplit_Click : nullptr;
         // During a split the twin buttons stand where Hit and Stand stand.
         case Qt::Key_H:
             if (phase == MainHand) return &Game::bnCard_Click;
@@ -71,8 +71,10 @@ KeyHandler HandlerForKey(int key, RoundPhase phase) {
             if (phase == LeftHand) return &Game::bnStandSplit_Click;
             return nullptr;
         case Qt::Key_F:
-            return phase == RightHand || phase == RightHandDone ? &Game::bnStandSplit_Click : nullptr;
-        default: return nullptr;
+            return phase == RightHand || phase == RightHandDone ? &Game::bnStandSplit_Click
+                                                                : nullptr;
+        default:
+            return nullptr;
     }
 }
 
@@ -105,18 +107,21 @@ MainWindow::MainWindow(RandomSource& random, QWidget* parent)
     Timer1_.timer.setInterval(game_.Form1.Timer1.Interval);
     Timer2_.timer.setInterval(game_.Form1.Timer2.Interval);
     Timer3_.timer.setInterval(game_.Form1.Timer3.Interval);
-    connect(&Timer1_.timer, &QTimer::timeout, this, [this] { Run([](Game& g) { g.Timer1_Timer(); }); });
-    connect(&Timer2_.timer, &QTimer::timeout, this, [this] { Run([](Game& g) { g.Timer2_Timer(); }); });
-    connect(&Timer3_.timer, &QTimer::timeout, this, [this] { Run([](Game& g) { g.Timer3_Timer(); }); });
+    connect(&Timer1_.timer, &QTimer::timeout, this,
+            [this] { Run([](Game& g) { g.Timer1_Timer(); }); });
+    connect(&Timer2_.timer, &QTimer::timeout, this,
+            [this] { Run([](Game& g) { g.Timer2_Timer(); }); });
+    connect(&Timer3_.timer, &QTimer::timeout, this,
+            [this] { Run([](Game& g) { g.Timer3_Timer(); }); });
 
     Run([](Game& g) { g.Form_Load(); });
 }
 
 MainWindow::~MainWindow() {
     ending_ = true;
-    for (QWidget* w : {static_cast<QWidget*>(bank_), static_cast<QWidget*>(end_),
-                       static_cast<QWidget*>(rules_), static_cast<QWidget*>(help_),
-                       static_cast<QWidget*>(about_)})
+    for (QWidget* w :
+         {static_cast<QWidget*>(bank_), static_cast<QWidget*>(end_), static_cast<QWidget*>(rules_),
+          static_cast<QWidget*>(help_), static_cast<QWidget*>(about_)})
         delete w;
 }
 
@@ -134,8 +139,9 @@ void MainWindow::BuildTable() {
     felt->setObjectName(QStringLiteral("Image6"));
     felt->setGeometry(64, 0, 555, 159);
     felt->SetPicture(QStringLiteral("felt"));
-    felt->setAccessibleName(QStringLiteral("Blackjack pays 3 to 2. Dealer must draw to 16 and "
-                                           "stand on all 17s. Insurance pays 2 to 1"));
+    felt->setAccessibleName(
+        QStringLiteral("Blackjack pays 3 to 2. Dealer must draw to 16 and "
+                       "stand on all 17s. Insurance pays 2 to 1"));
 
     // The four decorative lines frame the chip rack.
     const struct {
@@ -159,26 +165,22 @@ void MainWindow::BuildTable() {
         auto* slot = new PictureBox(table_);
         slot->setObjectName(QStringLiteral("ImageCarte"));
         slot->setProperty("index", i);
-        slot->setGeometry(SlotRect(i));
+        slot->setGeometry(ToRect(SlotPlace(i)));
         slot->setAccessibleName(QString());
         slots_[i] = slot;
     }
     // Later cards lie on top of earlier ones; the dealer's extra slots exist but stay empty.
     for (int i = 0; i < kCardSlots; ++i) slots_[i]->raise();
 
-    const struct {
-        const char* name;
-        const char* tag;
-        QRect rect;
-    } chips[] = {{"Image1", "10", {40, 264, 51, 51}},
-                 {"Image2", "50", {96, 264, 50, 51}},
-                 {"Image5", "100", {40, 320, 51, 51}},
-                 {"Image4", "500", {96, 320, 50, 51}}};
     for (int i = 0; i < kChipCount; ++i) {
-        auto* chip = new Chip(QLatin1String(chips[i].tag), table_);
-        chip->setObjectName(QLatin1String(chips[i].name));
-        chip->setGeometry(chips[i].rect);
-        chip->setAccessibleName(QStringLiteral("%1 dollar chip").arg(chips[i].tag));
+        const ChipDecl& c = kChips[i];
+        auto* chip = new Chip(QString::number(c.Value), table_);
+        chip->setObjectName(QLatin1String(c.Name));
+        chip->setGeometry(ToRect(c.Where));
+        chip->setAccessibleName(QStringLiteral("%1 dollar chip").arg(c.Value));
+        chip->setToolTip(QStringLiteral("%1 $ chip: drag it onto the big chip, or press %2")
+                             .arg(c.Value)
+                             .arg(i + 1));
         chips_[i] = chip;
     }
 
@@ -188,57 +190,17 @@ void MainWindow::BuildTable() {
     spot->SetPicture(QStringLiteral("bigchip"));
     spot->setAccessibleName(QStringLiteral("Betting spot"));
 
-    auto label = [this](const char* name, QRect rect, const QFont& font, Qt::Alignment align,
-                        const QString& text = {}) {
-        QLabel* l = NewLabel(table_, name, text, rect, font, align);
-        SetTextColour(l, kTableText);
-        return l;
+    for (std::size_t i = 0; i < labels_.size(); ++i) labels_[i] = NewTableLabel(kForm1Labels[i]);
+    auto fixed = [this](const char* name, QRect rect, Qt::Alignment align, const QString& text) {
+        SetTextColour(NewLabel(table_, name, text, rect, GameFont(13.5, true), align), kTableText);
     };
-    const Qt::Alignment left = Qt::AlignLeft | Qt::AlignTop;
-    const Qt::Alignment centre = Qt::AlignHCenter | Qt::AlignTop;
-
-    LabelMise_ = label("LabelMise", {304, 368, 49, 25}, GameFont(12, true), Qt::AlignCenter);
-    LabelMise_->setAutoFillBackground(true);
-    {
-        QPalette p = LabelMise_->palette();
-        p.setColor(QPalette::Window, Qt::white);
-        p.setColor(QPalette::WindowText, Qt::black);
-        LabelMise_->setPalette(p);
-    }
-    LabelMise_->setWordWrap(false);
-    Label12_ = label("Label12", {8, 224, 201, 33}, GameFont(13.5, true), centre);
-    SetTextColour(Label12_, kPromptColour);
-    Commentaire_ = label("Commentaire", {256, 184, 417, 22}, GameFont(12, true), left);
-    SetTextColour(Commentaire_, kCommentColour);
-    CommentaireGauche_ = label("CommentaireGauche", {256, 296, 153, 17}, GameFont(9.75, true), left);
-    CommentaireDroite_ = label("CommentaireDroite", {480, 296, 153, 17}, GameFont(9.75, true), left);
-    lblTotalBanque_ = label("lblTotalBanque", {216, 184, 25, 17}, GameFont(9.75, true), centre);
-    lblTotalJoueur_ = label("lblTotalJoueur", {216, 296, 25, 17}, GameFont(9.75, true), centre);
-    lblTotalSplit_ = label("lblTotalSplit", {440, 296, 25, 17}, GameFont(9.75, true), centre);
-    for (QLabel* total : {lblTotalBanque_, lblTotalJoueur_, lblTotalSplit_}) {
-        total->setWordWrap(false);
-        total->setAutoFillBackground(true);
-        QPalette p = total->palette();
-        p.setColor(QPalette::Window, kTotalBackground);
-        total->setPalette(p);
-    }
-    label("Label1", {456, 448, 89, 25}, GameFont(13.5, true), Qt::AlignRight | Qt::AlignVCenter,
+    fixed("Label1", {456, 448, 89, 25}, Qt::AlignRight | Qt::AlignVCenter,
           QStringLiteral("Credit:"));
-    LabelCredit_ = label("LabelCredit", {560, 448, 81, 25}, GameFont(13.5, true),
-                         Qt::AlignRight | Qt::AlignVCenter);
-    LabelCredit_->setWordWrap(false);
-    LabelCredit_->setAutoFillBackground(true);
-    {
-        QPalette p = LabelCredit_->palette();
-        p.setColor(QPalette::Window, kCreditBackground);
-        p.setColor(QPalette::WindowText, kCreditColour);
-        LabelCredit_->setPalette(p);
-    }
-    label("Label2", {648, 448, 25, 25}, GameFont(13.5, true), Qt::AlignLeft | Qt::AlignVCenter,
-          QStringLiteral("$"));
+    fixed("Label2", {648, 448, 25, 25}, Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("$"));
 
     // The betting spot and the bet written on it take chips alike.
-    for (QWidget* target : {static_cast<QWidget*>(spot), static_cast<QWidget*>(LabelMise_)}) {
+    QWidget* bet = findChild<QLabel*>(QStringLiteral("LabelMise"));
+    for (QWidget* target : {static_cast<QWidget*>(spot), bet}) {
         auto* drop = new ChipDropTarget(target);
         connect(drop, &ChipDropTarget::ChipDropped, this, [this](const QString& tag) {
             const std::string text = tag.toStdString();
@@ -246,20 +208,72 @@ void MainWindow::BuildTable() {
         });
     }
 
-    auto button = [this](const char* name, QRect rect, qreal points, void (Game::*handler)()) {
-        QPushButton* b = NewButton(table_, name, {}, rect, GameFont(points, true));
+    // Each button runs the handler named after it.
+#define VEX_BUTTON_HANDLER(name, ...) &Game::name##_Click,
+    constexpr KeyHandler kHandlers[] = {VEX_FORM1_BUTTONS(VEX_BUTTON_HANDLER)};
+#undef VEX_BUTTON_HANDLER
+    for (std::size_t i = 0; i < buttons_.size(); ++i) {
+        const ControlDecl& d = kForm1Buttons[i];
+        const qreal points = d.Kind == ControlKind::BigButton ? 13.5 : 9.75;
+        QPushButton* b =
+            NewButton(table_, d.Name.data(), {}, ToRect(d.Where), GameFont(points, true));
         b->setAutoDefault(false);
-        connect(b, &QPushButton::clicked, this, [this, handler] { Run([&](Game& g) { (g.*handler)(); }); });
-        return b;
+        b->setToolTip(QLatin1String(d.About.data(), static_cast<qsizetype>(d.About.size())));
+        const KeyHandler handler = kHandlers[i];
+        connect(b, &QPushButton::clicked, this,
+                [this, handler] { Run([&](Game& g) { (g.*handler)(); }); });
+        buttons_[i] = b;
+    }
+}
+
+// A label of the table as its kind makes it look.
+QLabel* MainWindow::NewTableLabel(const ControlDecl& d) {
+    struct Look {
+        qreal points;
+        Qt::Alignment align;
+        QColor text;
+        QColor background;  // invalid: the table shows through
     };
-    bnDeal_ = button("bnDeal", {288, 448, 89, 33}, 13.5, &Game::bnDeal_Click);
-    bnClear_ = button("bnClear", {48, 384, 89, 25}, 9.75, &Game::bnClear_Click);
-    bnCard_ = button("bnCard", {440, 344, 73, 25}, 9.75, &Game::bnCard_Click);
-    bnStay_ = button("bnStay", {440, 384, 73, 25}, 9.75, &Game::bnStay_Click);
-    bnDouble_ = button("bnDouble", {528, 344, 73, 25}, 9.75, &Game::bnDouble_Click);
-    bnSplit_ = button("bnSplit", {528, 384, 73, 25}, 9.75, &Game::bnSplit_Click);
-    bnCardSplit_ = button("bnCardSplit", {440, 344, 73, 25}, 9.75, &Game::bnCardSplit_Click);
-    bnStandSplit_ = button("bnStandSplit", {440, 384, 73, 25}, 9.75, &Game::bnStandSplit_Click);
+    const Qt::Alignment centre = Qt::AlignHCenter | Qt::AlignTop;
+    const Qt::Alignment left = Qt::AlignLeft | Qt::AlignTop;
+    Look look{9.75, left, kTableText, QColor()};
+    switch (d.Kind) {
+        case ControlKind::Bet:
+            look = {12, Qt::AlignCenter, Qt::black, Qt::white};
+            break;
+        case ControlKind::Prompt:
+            look = {13.5, centre, kPromptColour, QColor()};
+            break;
+        case ControlKind::Comment:
+            look = {12, left, kCommentColour, QColor()};
+            break;
+        case ControlKind::Outcome:
+            break;
+        case ControlKind::Total:
+            look = {9.75, centre, kTableText, kTotalBackground};
+            break;
+        case ControlKind::Credit:
+            look = {13.5, Qt::AlignRight | Qt::AlignVCenter, kCreditColour, kCreditBackground};
+            break;
+        case ControlKind::Button:
+        case ControlKind::BigButton:
+            break;
+    }
+    QLabel* l = NewLabel(table_, d.Name.data(), {}, ToRect(d.Where), GameFont(look.points, true),
+                         look.align);
+    SetTextColour(l, look.text);
+    if (look.background.isValid()) {
+        // Numbers on a background of their own stay on one line.
+        l->setWordWrap(false);
+        l->setAutoFillBackground(true);
+        QPalette p = l->palette();
+        p.setColor(QPalette::Window, look.background);
+        l->setPalette(p);
+    }
+    if (!d.About.empty())
+        l->setAccessibleDescription(
+            QLatin1String(d.About.data(), static_cast<qsizetype>(d.About.size())));
+    return l;
 }
 
 void MainWindow::BuildMenus() {
@@ -276,16 +290,19 @@ void MainWindow::BuildMenus() {
 
     mnuGame_ = bar->addMenu(QStringLiteral("&Game"));
     mnuGame_->setObjectName(QStringLiteral("mnuGame"));
-    item(mnuGame_, "mnuNewGame", QStringLiteral("&New Game"), [](Game& g) { g.mnuNewGame_Click(); });
+    item(mnuGame_, "mnuNewGame", QStringLiteral("&New Game"),
+         [](Game& g) { g.mnuNewGame_Click(); });
     separator(mnuGame_, "mnusep1");
     item(mnuGame_, "mnuBorrow", QStringLiteral("&Borrow"), [](Game& g) { g.mnuBorrow_Click(); });
-    item(mnuGame_, "mnuOptions", QStringLiteral("&Settings"), [](Game& g) { g.mnuOptions_Click(); });
+    item(mnuGame_, "mnuOptions", QStringLiteral("&Settings"),
+         [](Game& g) { g.mnuOptions_Click(); });
     separator(mnuGame_, "mnusep2");
     item(mnuGame_, "mnuExit", QStringLiteral("E&xit"), [](Game& g) { g.mnuExit_Click(); });
 
     QMenu* help = bar->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));
-    item(help, "mnuTopics", QStringLiteral("&How to play BlackJack"), [](Game& g) { g.mnuTopics_Click(); });
+    item(help, "mnuTopics", QStringLiteral("&How to play BlackJack"),
+         [](Game& g) { g.mnuTopics_Click(); });
     separator(help, "mnusep3");
     item(help, "mnuAbout", QStringLiteral("&About BlackJack"), [](Game& g) { g.mnuAbout_Click(); });
 }
@@ -311,21 +328,10 @@ void MainWindow::BuildKeys() {
     for (int i = 0; i < kChipCount; ++i) {
         key(chip_keys[i], [this, i] {
             if (!game_.Form1.ChipDraggable[i]) return;
-            const std::string tag = std::to_string(kChipValues[i]);
+            const std::string tag = std::to_string(kChips[i].Value);
             Run([&tag](Game& g) { g.ChipDrop(tag); });
         });
-        chips_[i]->setToolTip(QStringLiteral("%1 $ chip: drag it onto the big chip, or press %2")
-                                  .arg(kChipValues[i])
-                                  .arg(i + 1));
     }
-    bnDeal_->setToolTip(QStringLiteral("Deal (Enter)"));
-    bnClear_->setToolTip(QStringLiteral("Clear bet (C)"));
-    bnCard_->setToolTip(QStringLiteral("Hit (H)"));
-    bnStay_->setToolTip(QStringLiteral("Stand (S)"));
-    bnDouble_->setToolTip(QStringLiteral("Double (D)"));
-    bnSplit_->setToolTip(QStringLiteral("Split (P)"));
-    bnCardSplit_->setToolTip(QStringLiteral("Hit (H)"));
-    bnStandSplit_->setToolTip(QStringLiteral("Stand (S) / Finish (F)"));
 }
 
 void MainWindow::Render() {
@@ -347,23 +353,9 @@ void MainWindow::RenderTable() {
     }
     for (int i = 0; i < kChipCount; ++i) chips_[i]->SetDraggable(m.ChipDraggable[i]);
 
-    Apply(LabelMise_, m.LabelMise);
-    Apply(Label12_, m.Label12);
-    Apply(Commentaire_, m.Commentaire);
-    Apply(CommentaireGauche_, m.CommentaireGauche);
-    Apply(CommentaireDroite_, m.CommentaireDroite);
-    Apply(lblTotalBanque_, m.lblTotalBanque);
-    Apply(lblTotalJoueur_, m.lblTotalJoueur);
-    Apply(lblTotalSplit_, m.lblTotalSplit);
-    Apply(LabelCredit_, m.LabelCredit);
-    Apply(bnDeal_, m.bnDeal);
-    Apply(bnClear_, m.bnClear);
-    Apply(bnCard_, m.bnCard);
-    Apply(bnStay_, m.bnStay);
-    Apply(bnDouble_, m.bnDouble);
-    Apply(bnSplit_, m.bnSplit);
-    Apply(bnCardSplit_, m.bnCardSplit);
-    Apply(bnStandSplit_, m.bnStandSplit);
+    for (std::size_t i = 0; i < labels_.size(); ++i) Apply(labels_[i], m.*kForm1Labels[i].Member);
+    for (std::size_t i = 0; i < buttons_.size(); ++i)
+        Apply(buttons_[i], m.*kForm1Buttons[i].Member);
 
     SyncTimer(Timer1_.timer, Timer1_.starts, m.Timer1);
     SyncTimer(Timer2_.timer, Timer2_.starts, m.Timer2);
@@ -412,19 +404,34 @@ void MainWindow::EndProgram() {
     QApplication::exit(0);
 }
 
-BankWindow* MainWindow::bankWindow() const { return bank_; }
-RulesWindow* MainWindow::rulesWindow() const { return rules_; }
-HelpWindow* MainWindow::helpWindow() const { return help_; }
-AboutWindow* MainWindow::aboutWindow() const { return about_; }
-EndWindow* MainWindow::endWindow() const { return end_; }
+BankWindow* MainWindow::bankWindow() const {
+    return bank_;
+}
+RulesWindow* MainWindow::rulesWindow() const {
+    return rules_;
+}
+HelpWindow* MainWindow::helpWindow() const {
+    return help_;
+}
+AboutWindow* MainWindow::aboutWindow() const {
+    return about_;
+}
+EndWindow* MainWindow::endWindow() const {
+    return end_;
+}
 
 QWidget* MainWindow::DialogFor(Window w) const {
     switch (w) {
-        case Window::Bank: return bank_;
-        case Window::Rules: return rules_;
-        case Window::Help: return help_;
-        case Window::About: return about_;
-        case Window::End: return end_;
+        case Window::Bank:
+            return bank_;
+        case Window::Rules:
+            return rules_;
+        case Window::Help:
+            return help_;
+        case Window::About:
+            return about_;
+        case Window::End:
+            return end_;
     }
     return nullptr;
 }
@@ -433,11 +440,21 @@ void MainWindow::ShowWindow(Window w) {
     QWidget* dialog = DialogFor(w);
     if (!dialog) {
         switch (w) {
-            case Window::Bank: dialog = bank_ = new BankWindow(*this); break;
-            case Window::Rules: dialog = rules_ = new RulesWindow(*this); break;
-            case Window::Help: dialog = help_ = new HelpWindow(*this); break;
-            case Window::About: dialog = about_ = new AboutWindow(*this); break;
-            case Window::End: dialog = end_ = new EndWindow(*this); break;
+            case Window::Bank:
+                dialog = bank_ = new BankWindow(*this);
+                break;
+            case Window::Rules:
+                dialog = rules_ = new RulesWindow(*this);
+                break;
+            case Window::Help:
+                dialog = help_ = new HelpWindow(*this);
+                break;
+            case Window::About:
+                dialog = about_ = new AboutWindow(*this);
+                break;
+            case Window::End:
+                dialog = end_ = new EndWindow(*this);
+                break;
         }
     }
     dialog->show();
@@ -456,11 +473,21 @@ void MainWindow::CloseWindow(Window w) {
     dialog->hide();
     dialog->deleteLater();
     switch (w) {
-        case Window::Bank: bank_ = nullptr; break;
-        case Window::Rules: rules_ = nullptr; break;
-        case Window::Help: help_ = nullptr; break;
-        case Window::About: about_ = nullptr; break;
-        case Window::End: end_ = nullptr; break;
+        case Window::Bank:
+            bank_ = nullptr;
+            break;
+        case Window::Rules:
+            rules_ = nullptr;
+            break;
+        case Window::Help:
+            help_ = nullptr;
+            break;
+        case Window::About:
+            about_ = nullptr;
+            break;
+        case Window::End:
+            end_ = nullptr;
+            break;
     }
 }
 

@@ -16,6 +16,9 @@ class QPushButton;
 
 namespace vex::ui {
 
+// A handler of a table button.
+using KeyHandler = void (Game::*)();
+
 class PictureBox;
 class Chip;
 class BankWindow;
@@ -67,6 +70,7 @@ class MainWindow : public QMainWindow, public Platform {
     void BuildMenus();
     void BuildKeys();
     void RenderTable();
+    QLabel* NewTableLabel(const ControlDecl& d);
     QWidget* DialogFor(Window w) const;
 
     Game game_;
@@ -75,10 +79,9 @@ class MainWindow : public QMainWindow, public Platform {
     std::array<PictureBox*, kCardSlots> slots_{};
     std::array<int, kCardSlots> shown_pictures_{};
     std::array<Chip*, kChipCount> chips_{};
-    QLabel *LabelMise_, *Label12_, *Commentaire_, *CommentaireGauche_, *CommentaireDroite_;
-    QLabel *lblTotalBanque_, *lblTotalJoueur_, *lblTotalSplit_, *LabelCredit_;
-    QPushButton *bnDeal_, *bnClear_, *bnCard_, *bnStay_, *bnDouble_, *bnSplit_, *bnCardSplit_,
-        *bnStandSplit_;
+    // The widgets of kForm1Labels and kForm1Buttons, in the same order.
+    std::array<QLabel*, std::size(kForm1Labels)> labels_{};
+    std::array<QPushButton*, std::size(kForm1Buttons)> buttons_{};
     QMenu* mnuGame_ = nullptr;
 
     struct TimerLink {
@@ -96,7 +99,6 @@ class MainWindow : public QMainWindow, public Platform {
 };
 
 // The table's handler that a key (a Qt::Key) stands for in this phase of the round, or none.
-using KeyHandler = void (Game::*)();
 KeyHandler HandlerForKey(int key, RoundPhase phase);
 
 // Keeps a window timer in step with its model: started, restarted or stopped as the model says.
