@@ -1,24 +1,10 @@
 // Whole rounds through the game's own handlers, from the chip on the spot to the cleared table.
 #include <benchmark/benchmark.h>
 
+#include "Doubles.h"
 #include "table/Game.h"
 
 namespace {
-
-// A window system that declines insurance and shows nothing.
-class QuietPlatform : public vex::Platform {
-  public:
-    std::string InputBox(std::string_view, std::string_view, std::string_view,
-                         const vex::ScreenPlace*) override {
-        return "0";
-    }
-    void MessageBox(std::string_view) override {}
-    void DropGameMenu() override {}
-    void EndProgram() override {}
-    void ShowWindow(vex::Window) override {}
-    void HideWindow(vex::Window) override {}
-    void CloseWindow(vex::Window) override {}
-};
 
 // One round with a plain strategy: bet 10, hit below 17, split nothing, double nothing.
 void PlayRound(vex::Game& g) {
@@ -35,7 +21,7 @@ void PlayRound(vex::Game& g) {
 }
 
 void BM_WholeRound(benchmark::State& state) {
-    QuietPlatform platform;
+    vex::doubles::QuietPlatform platform;
     vex::SeededRandom random(42);
     vex::Game game(platform, random);
     game.Form_Load();

@@ -8,9 +8,11 @@
 #include <vector>
 
 #include "state/CardFaces.h"
-#include "support/TestTable.h"
+#include "Doubles.h"
 
 namespace vex::test {
+
+using namespace vex::doubles;
 
 // The round buttons that are shown, by name, in table order.
 inline std::string Buttons(const Game& g) {

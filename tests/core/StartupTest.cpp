@@ -1,8 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "support/TestTable.h"
+#include "Doubles.h"
 
 namespace vex::test {
+using namespace vex::doubles;
 namespace {
 
 TEST(Startup, TableWaitsForABetWithFiveHundredDollars) {

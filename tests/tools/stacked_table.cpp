@@ -6,7 +6,7 @@
 #include <QIcon>
 #include <QString>
 
-#include "support/TestTable.h"
+#include "Doubles.h"
 #include "ui/MainWindow.h"
 #include "ui/Style.h"
 
@@ -17,7 +17,7 @@ int main(int argc, char* argv[]) {
     vex::ui::LoadEmbeddedFonts();
     QApplication::setFont(vex::ui::GameFont(8.25, false));
 
-    vex::test::StackedRandom random;
+    vex::doubles::StackedRandom random;
     vex::ui::MainWindow table(random);
     random.Attach(table.game());
     for (int i = 1; i < argc; ++i) {

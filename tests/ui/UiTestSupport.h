@@ -7,10 +7,12 @@
 #include <functional>
 #include <memory>
 
-#include "support/TestTable.h"
+#include "Doubles.h"
 #include "ui/MainWindow.h"
 
 namespace vex::test {
+
+using namespace vex::doubles;
 
 // A table window on a stacked shoe, shown offscreen.
 struct Window {

@@ -131,27 +131,8 @@ int ThreadCount(const Config& config) {
     return std::max(1u, std::thread::hardware_concurrency());
 }
 
-// A window system that shows nothing and answers the insurance question.
-class SimTable::QuietPlatform : public Platform {
-  public:
-    std::string answer = "0";
-    bool asked = false;
-
-    std::string InputBox(std::string_view, std::string_view, std::string_view,
-                         const ScreenPlace*) override {
-        asked = true;
-        return answer;
-    }
-    void MessageBox(std::string_view) override {}
-    void DropGameMenu() override {}
-    void EndProgram() override {}
-    void ShowWindow(Window) override {}
-    void HideWindow(Window) override {}
-    void CloseWindow(Window) override {}
-};
-
 SimTable::SimTable(const Config& config, std::uint64_t shoe_seed)
-    : config_(config), platform_(std::make_unique<QuietPlatform>()) {
+    : config_(config), platform_(std::make_unique<doubles::QuietPlatform>()) {
     if (config.seed)
         random_ = std::make_unique<SeededRandom>(shoe_seed);
     else
@@ -187,7 +168,7 @@ RoundResult SimTable::PlayRound() {
     const std::int64_t before = g.Credit;
     for (const std::string& chip : chips_) g.ChipDrop(chip);
 
-    platform_->asked = false;
+    platform_->asked = 0;
     g.bnDeal_Click();
     if (g.Phase == RoundPhase::Shuffling) {  // the reshuffle's pause, then the deal
         g.Timer2_Timer();
@@ -195,7 +176,7 @@ RoundResult SimTable::PlayRound() {
     }
 
     RoundResult r;
-    r.insurance_taken = platform_->asked && config_.take_insurance;
+    r.insurance_taken = platform_->asked != 0 && config_.take_insurance;
     if (g.Phase == RoundPhase::MainHand) {
         const int up = g.DealerCards[1];
         while (g.Phase == RoundPhase::MainHand) {

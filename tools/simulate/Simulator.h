@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "Doubles.h"
 #include "Strategy.h"
 #include "table/Game.h"
 
@@ -20,8 +21,8 @@ enum class Outcome : std::uint8_t {
     Win,         // a higher total than the dealer's
     DealerBust,  // standing while the dealer busted
     Push,
-    Loss,        // a lower total, or the dealer's blackjack
-    Bust,        // the player's hand went over 21
+    Loss,  // a lower total, or the dealer's blackjack
+    Bust,  // the player's hand went over 21
 };
 inline constexpr int kOutcomeCount = 7;
 std::string_view OutcomeName(Outcome o);
@@ -64,12 +65,12 @@ struct Tally {
 struct Config {
     std::uint64_t rounds = 1'000'000;
     std::optional<std::uint64_t> seed;  // none: a shoe reseeded from the clock, as in the game
-    int limits = 0;                     // the Table Rules choice: 0 10-500, 1 50-2000, 2 10-unlimited
-    int insurance_rule = 0;             // 0 up to half the bet, 1 up to the credit
-    bool take_insurance = false;        // take half the bet whenever it is offered
+    int limits = 0;               // the Table Rules choice: 0 10-500, 1 50-2000, 2 10-unlimited
+    int insurance_rule = 0;       // 0 up to half the bet, 1 up to the credit
+    bool take_insurance = false;  // take half the bet whenever it is offered
     StrategyKind strategy = StrategyKind::Basic;
-    int bet = 100;                      // chips of 10, 50, 100, 500
-    int threads = 0;                    // 0: every core
+    int bet = 100;                         // chips of 10, 50, 100, 500
+    int threads = 0;                       // 0: every core
     std::uint64_t chunk_rounds = 1 << 20;  // rounds per piece (see Run)
 };
 
@@ -79,7 +80,7 @@ std::optional<std::string> Validate(const Config& config);
 // A game of its own, with a window system that answers the insurance question and shows
 // nothing, and credit enough that money never limits play.
 class SimTable {
-public:
+  public:
     SimTable(const Config& config, std::uint64_t shoe_seed);
     ~SimTable();
     SimTable(const SimTable&) = delete;
@@ -90,14 +91,13 @@ public:
     RoundResult PlayRound();
     Game& game() { return *game_; }
 
-private:
-    class QuietPlatform;
+  private:
     void PlayMainHand();
     void PlaySplitHands();
     Outcome Settle(int total, int cards) const;
 
     Config config_;
-    std::unique_ptr<QuietPlatform> platform_;
+    std::unique_ptr<doubles::QuietPlatform> platform_;
     std::unique_ptr<RandomSource> random_;
     std::unique_ptr<Game> game_;
     std::vector<std::string> chips_;

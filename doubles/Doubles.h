@@ -1,6 +1,8 @@
 #pragma once
-// Test doubles for the game's seams: a shoe that deals the cards a test asks for, and a window
-// system that answers with scripted replies and remembers what it was asked.
+// Doubles for the game's seams, shared by the tests, the fuzzer, the benches and the simulator: a
+// shoe that deals the cards asked for, a window system that shows nothing and answers every
+// question alike, one that answers from a script and remembers what it was asked, and a started
+// game on a stacked shoe.
 
 #include <deque>
 #include <optional>
@@ -13,12 +15,12 @@
 #include "table/Game.h"
 #include "table/Platform.h"
 
-namespace vex::test {
+namespace vex::doubles {
 
 // Deals the stacked cards first, in order, each from a deck whose copy of that card is still in
 // the shoe; once the stack is empty it deals like a seeded shoe, the same way on every run.
 class StackedRandom : public RandomSource {
-public:
+  public:
     // The shoe whose marks decide which deck a stacked card comes from.
     void Attach(const TableState& table) { table_ = &table; }
 
@@ -32,7 +34,7 @@ public:
     void Reseed() override {}
     double Next() override;
 
-private:
+  private:
     struct Wanted {
         int value;
         int suit;
@@ -43,9 +45,28 @@ private:
     std::mt19937_64 fallback_{20261206};
 };
 
+// Shows nothing and answers every input box alike; counts the questions.
+class QuietPlatform : public Platform {
+  public:
+    std::string answer = "0";
+    int asked = 0;
+
+    std::string InputBox(std::string_view, std::string_view, std::string_view,
+                         const ScreenPlace*) override {
+        ++asked;
+        return answer;
+    }
+    void MessageBox(std::string_view) override {}
+    void DropGameMenu() override {}
+    void EndProgram() override {}
+    void ShowWindow(Window) override {}
+    void HideWindow(Window) override {}
+    void CloseWindow(Window) override {}
+};
+
 // Answers the input boxes from a script ("0" once the script runs out) and records every call.
 class ScriptedPlatform : public Platform {
-public:
+  public:
     std::deque<std::string> answers;
 
     struct Question {
@@ -86,4 +107,4 @@ struct Table {
     std::int64_t Money() const { return std::int64_t{game.Credit} + game.Bet; }
 };
 
-}  // namespace vex::test
+}  // namespace vex::doubles

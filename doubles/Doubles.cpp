@@ -1,8 +1,8 @@
-#include "support/TestTable.h"
+#include "Doubles.h"
 
 #include "state/Card.h"
 
-namespace vex::test {
+namespace vex::doubles {
 
 double StackedRandom::Next() {
     if (stack_.empty()) {
@@ -14,7 +14,8 @@ double StackedRandom::Next() {
         case 0: {
             phase_ = 1;
             int deck = 1;
-            while (deck < kDecks && table_ && table_->ShoeUsed[deck][card.suit][card.value] != 0) ++deck;
+            while (deck < kDecks && table_ && table_->ShoeUsed[deck][card.suit][card.value] != 0)
+                ++deck;
             return (deck - 0.5) / kDecks;
         }
         case 1:
@@ -40,11 +41,16 @@ std::string ScriptedPlatform::InputBox(std::string_view prompt, std::string_view
 
 std::string ScriptedPlatform::Name(Window w) {
     switch (w) {
-        case Window::Bank: return "Bank";
-        case Window::Rules: return "Rules";
-        case Window::Help: return "Help";
-        case Window::About: return "About";
-        case Window::End: return "End";
+        case Window::Bank:
+            return "Bank";
+        case Window::Rules:
+            return "Rules";
+        case Window::Help:
+            return "Help";
+        case Window::About:
+            return "About";
+        case Window::End:
+            return "End";
     }
     return "?";
 }
@@ -63,4 +69,4 @@ void Table::Deal(int p1, int p2, int up, int hole) {
     game.bnDeal_Click();
 }
 
-}  // namespace vex::test
+}  // namespace vex::doubles
