@@ -76,7 +76,6 @@ void Game::bnDouble_Click() {
     Form1.bnSplit.Visible = false;
 
     Draw();
-    PlayerCardCount = 3;
     PlayerCards[3] = DrawnCard.Value;
     const Score hand = ScoreNextCard({PlayerTotal, PlayerSoftAce}, DrawnCard.Value);
     PlayerTotal = hand.Total;

@@ -4,6 +4,7 @@
 #include <functional>
 #include <QCloseEvent>
 #include <QInputDialog>
+#include <QLayout>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -70,6 +71,9 @@ MainWindow::MainWindow(RandomSource& random, QWidget* parent)
     BuildMenus();
     BuildKeys();
     DescribeForScreenReaders(*this);
+    // The table is drawn for one size: the window is exactly the table and its menu bar, and the
+    // player cannot enlarge it.
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
 
     // Children of the window, so they can be found by name; members, so they die first.
     for (auto* link : {&Timer1_, &Timer2_, &Timer3_}) {
@@ -388,7 +392,10 @@ std::string MainWindow::InputBox(std::string_view prompt, std::string_view title
 }
 
 void MainWindow::MessageBox(std::string_view text) {
-    RenderTable();
+    // What the handler has shown so far is on screen before the box (a refused check shows its
+    // signature under the message).
+    Render();
+    RepaintNow();
     QWidget* parent = QApplication::activeWindow() ? QApplication::activeWindow() : this;
     QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Vex's BlackJack"), ForDisplay(text),
                     QMessageBox::Ok, parent);
@@ -397,8 +404,17 @@ void MainWindow::MessageBox(std::string_view text) {
 }
 
 void MainWindow::DropGameMenu() {
-    // As if the player had pressed Alt+G: the menu bar opens the Game menu.
-    if (isVisible()) menuBar()->setActiveAction(mnuGame_->menuAction());
+    // As if the player had pressed Alt+G: the menu bar opens the Game menu, once the cleared table
+    // and the hint are on screen.
+    if (!isVisible()) return;
+    RenderTable();
+    RepaintNow();
+    menuBar()->setActiveAction(mnuGame_->menuAction());
+}
+
+void MainWindow::RepaintNow() {
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->isVisible()) w->repaint();
 }
 
 void MainWindow::EndProgram() {

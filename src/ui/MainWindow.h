@@ -67,6 +67,8 @@ private:
     void BuildMenus();
     void BuildKeys();
     void RenderTable();
+    // Paints every shown window at once, before a modal box or a menu takes the screen.
+    void RepaintNow();
     QWidget* DialogFor(Window w) const;
 
     Game game_;
