@@ -98,6 +98,7 @@ void Game::ChipDrop(std::string_view tag) {
 }
 
 void Game::bnClear_Click() {
+    if (!Usable(Form1.bnClear)) return;
     Form1.Label12.Show(kPleaseBet);
     Credit += Bet;
     Bet = 0;
@@ -142,6 +143,7 @@ void Game::mnuNewGame_Click() {
 
     SetTableDefaults();
     ClearTable();
+    Phase = RoundPhase::Betting;
 }
 
 void Game::mnuExit_Click() { platform_.EndProgram(); }

@@ -54,6 +54,29 @@ QString ForDisplay(std::string_view text) {
 
 }  // namespace
 
+KeyHandler HandlerForKey(int key, RoundPhase phase) {
+    using enum RoundPhase;
+    switch (key) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter: return phase == Betting ? &Game::bnDeal_Click : nullptr;
+        case Qt::Key_C: return phase == Betting || phase == Shuffling ? &Game::bnClear_Click : nullptr;
+        case Qt::Key_D: return phase == MainHand ? &Game::bnDouble_Click : nullptr;
+        case Qt::Key_P: return phase == MainHand ? &Game::bnSplit_Click : nullptr;
+        // During a split the twin buttons stand where Hit and Stand stand.
+        case Qt::Key_H:
+            if (phase == MainHand) return &Game::bnCard_Click;
+            if (phase == LeftHand || phase == RightHand) return &Game::bnCardSplit_Click;
+            return nullptr;
+        case Qt::Key_S:
+            if (phase == MainHand) return &Game::bnStay_Click;
+            if (phase == LeftHand) return &Game::bnStandSplit_Click;
+            return nullptr;
+        case Qt::Key_F:
+            return phase == RightHand || phase == RightHandDone ? &Game::bnStandSplit_Click : nullptr;
+        default: return nullptr;
+    }
+}
+
 void SyncTimer(QTimer& timer, unsigned& seen_starts, const vex::Timer& model) {
     if (model.Enabled && (!timer.isActive() || model.Starts != seen_starts)) {
         timer.start(model.Interval);
@@ -274,38 +297,20 @@ void MainWindow::BuildMenus() {
 // Keys stand for the controls of the table: a key acts only when its control could be clicked
 // (or, for a chip, dragged) at that moment, and it runs the same handler the mouse would.
 void MainWindow::BuildKeys() {
-    auto usable = [](const Control& c) { return c.Visible && c.Enabled; };
     auto key = [this](QKeySequence sequence, std::function<void()> action) {
         auto* shortcut = new QShortcut(sequence, this);
         shortcut->setContext(Qt::WindowShortcut);
         shortcut->setAutoRepeat(false);
         connect(shortcut, &QShortcut::activated, this, std::move(action));
     };
-    auto button = [this, usable](const Control Form1Model::*control, void (Game::*handler)()) {
-        return [this, usable, control, handler] {
-            if (usable(game_.Form1.*control)) Run([handler](Game& g) { (g.*handler)(); });
-        };
-    };
-
-    key(Qt::Key_Return, button(&Form1Model::bnDeal, &Game::bnDeal_Click));
-    key(Qt::Key_Enter, button(&Form1Model::bnDeal, &Game::bnDeal_Click));
-    key(Qt::Key_C, button(&Form1Model::bnClear, &Game::bnClear_Click));
-    key(Qt::Key_D, button(&Form1Model::bnDouble, &Game::bnDouble_Click));
-    key(Qt::Key_P, button(&Form1Model::bnSplit, &Game::bnSplit_Click));
-    // During a split the twin buttons stand where Hit and Stand stand.
-    key(Qt::Key_H, [this, usable] {
-        if (usable(game_.Form1.bnCardSplit)) Run([](Game& g) { g.bnCardSplit_Click(); });
-        else if (usable(game_.Form1.bnCard)) Run([](Game& g) { g.bnCard_Click(); });
-    });
-    key(Qt::Key_S, [this, usable] {
-        const Control& twin = game_.Form1.bnStandSplit;
-        if (usable(twin) && twin.Caption == "Stand") Run([](Game& g) { g.bnStandSplit_Click(); });
-        else if (usable(game_.Form1.bnStay)) Run([](Game& g) { g.bnStay_Click(); });
-    });
-    key(Qt::Key_F, [this, usable] {
-        const Control& twin = game_.Form1.bnStandSplit;
-        if (usable(twin) && twin.Caption == "Finish") Run([](Game& g) { g.bnStandSplit_Click(); });
-    });
+    for (Qt::Key k : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_C, Qt::Key_D, Qt::Key_P, Qt::Key_H,
+                      Qt::Key_S, Qt::Key_F}) {
+        key(k, [this, k] {
+            // The handler itself does nothing if its button is hidden or disabled.
+            if (const KeyHandler handler = HandlerForKey(k, game_.Phase))
+                Run([handler](Game& g) { (g.*handler)(); });
+        });
+    }
     const Qt::Key chip_keys[kChipCount] = {Qt::Key_1, Qt::Key_2, Qt::Key_3, Qt::Key_4};
     for (int i = 0; i < kChipCount; ++i) {
         key(chip_keys[i], [this, i] {

@@ -29,7 +29,7 @@ class AboutWindow;
 // window system: input and message boxes, the Game menu, the dialogs, ending the program.
 class MainWindow : public QMainWindow, public Platform {
     Q_OBJECT
-public:
+  public:
     explicit MainWindow(RandomSource& random, QWidget* parent = nullptr);
     ~MainWindow() override;
 
@@ -59,10 +59,10 @@ public:
     AboutWindow* aboutWindow() const;
     EndWindow* endWindow() const;
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     void BuildTable();
     void BuildMenus();
     void BuildKeys();
@@ -96,6 +96,10 @@ private:
     QPointer<AboutWindow> about_;
     bool ending_ = false;
 };
+
+// The table's handler that a key (a Qt::Key) stands for in this phase of the round, or none.
+using KeyHandler = void (Game::*)();
+KeyHandler HandlerForKey(int key, RoundPhase phase);
 
 // Keeps a window timer in step with its model: started, restarted or stopped as the model says.
 void SyncTimer(QTimer& timer, unsigned& seen_starts, const vex::Timer& model);

@@ -35,13 +35,20 @@ std::uint64_t ChunkSeed(std::uint64_t seed, std::uint64_t chunk) {
 
 std::string_view OutcomeName(Outcome o) {
     switch (o) {
-        case Outcome::Blackjack: return "blackjack";
-        case Outcome::SixCardWin: return "six-card win";
-        case Outcome::Win: return "win";
-        case Outcome::DealerBust: return "dealer bust";
-        case Outcome::Push: return "push";
-        case Outcome::Loss: return "loss";
-        case Outcome::Bust: return "bust";
+        case Outcome::Blackjack:
+            return "blackjack";
+        case Outcome::SixCardWin:
+            return "six-card win";
+        case Outcome::Win:
+            return "win";
+        case Outcome::DealerBust:
+            return "dealer bust";
+        case Outcome::Push:
+            return "push";
+        case Outcome::Loss:
+            return "loss";
+        case Outcome::Bust:
+            return "bust";
     }
     return "?";
 }
@@ -107,7 +114,8 @@ std::optional<std::string> Validate(const Config& config) {
     if (config.insurance_rule < 0 || config.insurance_rule > 1)
         return "the insurance rule is 0 (half the bet) or 1 (unlimited)";
     const TableLimit& limit = kTableLimits[static_cast<std::size_t>(config.limits)];
-    if (config.bet <= 0 || config.bet % 10 != 0) return "the bet must be made of chips: 10, 50, 100, 500";
+    if (config.bet <= 0 || config.bet % 10 != 0)
+        return "the bet must be made of chips: 10, 50, 100, 500";
     if (config.bet < limit.MinBet || config.bet > limit.MaxBet)
         return "the bet must be within the table limits";
     // Double and split add a second stake: twice the bet must be allowed too.
@@ -125,7 +133,7 @@ int ThreadCount(const Config& config) {
 
 // A window system that shows nothing and answers the insurance question.
 class SimTable::QuietPlatform : public Platform {
-public:
+  public:
     std::string answer = "0";
     bool asked = false;
 
@@ -181,16 +189,16 @@ RoundResult SimTable::PlayRound() {
 
     platform_->asked = false;
     g.bnDeal_Click();
-    if (g.Form1.Timer2.Enabled) {  // the reshuffle's pause, then the deal
+    if (g.Phase == RoundPhase::Shuffling) {  // the reshuffle's pause, then the deal
         g.Timer2_Timer();
         g.bnDeal_Click();
     }
 
     RoundResult r;
     r.insurance_taken = platform_->asked && config_.take_insurance;
-    if (g.Form1.bnCard.Visible) {
+    if (g.Phase == RoundPhase::MainHand) {
         const int up = g.DealerCards[1];
-        for (bool playing = true; playing && g.Form1.bnCard.Visible;) {
+        while (g.Phase == RoundPhase::MainHand) {
             HandView hand;
             hand.total = g.PlayerTotal;
             hand.soft = g.PlayerSoftAce != kFalse;
@@ -199,8 +207,12 @@ RoundResult SimTable::PlayRound() {
             hand.can_split = g.Form1.bnSplit.Visible;
             hand.pair_value = hand.can_split ? g.PlayerCards[1] : 0;
             switch (Decide(config_.strategy, hand, up)) {
-                case Action::Hit: g.bnCard_Click(); break;
-                case Action::Stand: g.bnStay_Click(); break;
+                case Action::Hit:
+                    g.bnCard_Click();
+                    break;
+                case Action::Stand:
+                    g.bnStay_Click();
+                    break;
                 case Action::Double:
                     g.bnDouble_Click();
                     r.doubled = true;
@@ -209,7 +221,6 @@ RoundResult SimTable::PlayRound() {
                     g.bnSplit_Click();
                     r.split = true;
                     PlaySplitHands();
-                    playing = false;
                     break;
             }
         }
@@ -222,13 +233,13 @@ RoundResult SimTable::PlayRound() {
         }
     } else {
         // Settled at the deal: a natural on one side or both.
-        r.hands[0] = g.PlayerTotal != 21 ? Outcome::Loss
+        r.hands[0] = g.PlayerTotal != 21   ? Outcome::Loss
                      : g.DealerTotal == 21 ? Outcome::Push
                                            : Outcome::Blackjack;
         r.insurance_won = r.insurance_taken && g.DealerTotal == 21;
     }
 
-    if (!g.Form1.Timer1.Enabled) throw std::logic_error("a round did not come to its end");
+    if (g.Phase != RoundPhase::Settled) throw std::logic_error("a round did not come to its end");
     g.Timer1_Timer();
     r.net = g.Credit - before;
     return r;
@@ -237,9 +248,10 @@ RoundResult SimTable::PlayRound() {
 void SimTable::PlaySplitHands() {
     Game& g = *game_;
     const int up = g.DealerCards[1];
-    // Plays the hand in play until its buttons go: the left hand, then the right.
-    auto play = [&](const std::int16_t& total, const Flag& soft, const std::int16_t& cards) {
-        while (g.Form1.bnCardSplit.Visible) {
+    // Plays the hand in play until it is closed: the left hand, then the right.
+    auto play = [&](RoundPhase phase, const std::int16_t& total, const Flag& soft,
+                    const std::int16_t& cards) {
+        while (g.Phase == phase) {
             HandView hand;
             hand.total = total;
             hand.soft = soft != kFalse;
@@ -250,13 +262,14 @@ void SimTable::PlaySplitHands() {
                 g.bnStandSplit_Click();
         }
     };
-    play(g.PlayerTotal, g.PlayerSoftAce, g.PlayerCardCount);
+    play(RoundPhase::LeftHand, g.PlayerTotal, g.PlayerSoftAce, g.PlayerCardCount);
     // Timer3's tick deals the right hand its second card.
-    if (!g.Form1.Timer3.Enabled) throw std::logic_error("the right hand was not dealt");
+    if (g.Phase != RoundPhase::PassingToRight)
+        throw std::logic_error("the right hand was not dealt");
     g.Timer3_Timer();
-    play(g.SplitTotal, g.SplitSoftAce, g.SplitCardCount);
+    play(RoundPhase::RightHand, g.SplitTotal, g.SplitSoftAce, g.SplitCardCount);
     // "Finish" after the right hand busted or won by six cards.
-    if (g.Form1.bnStandSplit.Visible) g.bnStandSplit_Click();
+    if (g.Phase == RoundPhase::RightHandDone) g.bnStandSplit_Click();
 }
 
 Tally Run(const Config& config, std::atomic<std::uint64_t>* progress) {
@@ -276,7 +289,8 @@ Tally Run(const Config& config, std::atomic<std::uint64_t>* progress) {
                 SimTable table(config, ChunkSeed(config.seed.value_or(0), c));
                 for (std::uint64_t i = 0; i < n; ++i) {
                     if (!tally.Add(table.PlayRound(), config.bet))
-                        throw std::logic_error("a round's result is not a whole number of half bets");
+                        throw std::logic_error(
+                            "a round's result is not a whole number of half bets");
                     if (progress && (i + 1) % kProgressStep == 0) *progress += kProgressStep;
                 }
                 if (progress) *progress += n % kProgressStep;
@@ -290,7 +304,8 @@ Tally Run(const Config& config, std::atomic<std::uint64_t>* progress) {
     };
 
     std::vector<std::thread> pool;
-    for (int t = 1; t < threads; ++t) pool.emplace_back(work, std::ref(tallies[static_cast<std::size_t>(t)]));
+    for (int t = 1; t < threads; ++t)
+        pool.emplace_back(work, std::ref(tallies[static_cast<std::size_t>(t)]));
     work(tallies[0]);
     for (auto& th : pool) th.join();
     if (error) std::rethrow_exception(error);
