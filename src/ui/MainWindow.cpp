@@ -13,6 +13,7 @@
 
 #include "ui/Accessibility.h"
 #include "ui/Art.h"
+#include "ui/CoachWindow.h"
 #include "ui/Dialogs.h"
 #include "ui/Pictures.h"
 #include "ui/Style.h"
@@ -120,7 +121,7 @@ MainWindow::~MainWindow() {
     ending_ = true;
     for (QWidget* w : {static_cast<QWidget*>(bank_), static_cast<QWidget*>(end_),
                        static_cast<QWidget*>(rules_), static_cast<QWidget*>(help_),
-                       static_cast<QWidget*>(about_)})
+                       static_cast<QWidget*>(about_), static_cast<QWidget*>(coach_)})
         delete w;
 }
 
@@ -286,6 +287,14 @@ void MainWindow::BuildMenus() {
     item(mnuGame_, "mnuOptions", QStringLiteral("&Settings"), [](Game& g) { g.mnuOptions_Click(); });
     separator(mnuGame_, "mnusep2");
     item(mnuGame_, "mnuExit", QStringLiteral("E&xit"), [](Game& g) { g.mnuExit_Click(); });
+    // The coach stands beside the game: it opens from here, and never goes through the rules.
+    separator(mnuGame_, "mnusep4");
+    QAction* coach = mnuGame_->addAction(QStringLiteral("&Coach"));
+    coach->setObjectName(QStringLiteral("mnuCoach"));
+    // "?" is typed with Shift on most keyboards; either way it opens the coach.
+    coach->setShortcuts({QKeySequence(QStringLiteral("?")), QKeySequence(QStringLiteral("Shift+?"))});
+    coach->setShortcutContext(Qt::WindowShortcut);
+    connect(coach, &QAction::triggered, this, &MainWindow::OpenCoach);
 
     QMenu* help = bar->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));
@@ -338,7 +347,18 @@ void MainWindow::Render() {
     if (bank_) bank_->Render();
     if (rules_) rules_->Render();
     if (help_) help_->Render();
+    if (coach_) coach_->Render();
 }
+
+void MainWindow::OpenCoach() {
+    if (!coach_) coach_ = new CoachWindow(*this);
+    coach_->show();
+    coach_->raise();
+    coach_->activateWindow();
+    coach_->Render();
+}
+
+CoachWindow* MainWindow::coachWindow() const { return coach_; }
 
 void MainWindow::RenderTable() {
     const Form1Model& m = game_.Form1;
@@ -379,6 +399,7 @@ void MainWindow::RenderTable() {
 std::string MainWindow::InputBox(std::string_view prompt, std::string_view title,
                                  std::string_view default_answer, const ScreenPlace* place) {
     RenderTable();  // the player sees the cards the question is about
+    if (coach_) coach_->Render();  // and the coach values the question
     QInputDialog box(this);
     box.setObjectName(QStringLiteral("InputBox"));
     box.setWindowModality(Qt::ApplicationModal);

@@ -23,6 +23,7 @@ class EndWindow;
 class RulesWindow;
 class HelpWindow;
 class AboutWindow;
+class CoachWindow;
 
 // The table window, Form1. It owns the game, forwards every click, drop, menu command and timer
 // tick to the game's handler, then shows the models of all windows again. It is also the game's
@@ -58,6 +59,10 @@ class MainWindow : public QMainWindow, public Platform {
     HelpWindow* helpWindow() const;
     AboutWindow* aboutWindow() const;
     EndWindow* endWindow() const;
+    CoachWindow* coachWindow() const;
+
+    // Opens the coach beside the table (Game > Coach, or "?").
+    void OpenCoach();
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -94,6 +99,7 @@ class MainWindow : public QMainWindow, public Platform {
     QPointer<RulesWindow> rules_;
     QPointer<HelpWindow> help_;
     QPointer<AboutWindow> about_;
+    QPointer<CoachWindow> coach_;
     bool ending_ = false;
 };
 

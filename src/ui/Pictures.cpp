@@ -57,7 +57,7 @@ const Chip* ChipDropTarget::AcceptedChip(const QObject* source) const {
 bool ChipDropTarget::Receive(const QObject* source) {
     const Chip* chip = AcceptedChip(source);
     if (!chip) return false;
-    emit ChipDropped(chip->Tag());
+    Q_EMIT ChipDropped(chip->Tag());
     return true;
 }
 

@@ -54,7 +54,7 @@ public:
     // Takes a drop from this source as a drop on the target does; returns whether it counted.
     bool Receive(const QObject* source);
 
-signals:
+Q_SIGNALS:
     void ChipDropped(const QString& tag);
 
 protected:

@@ -75,7 +75,7 @@ TEST(TableWindow, MenusCarryTheirCaptionsAndSeparators) {
         for (QAction* item : menu->menu()->actions()) captions << (item->isSeparator() ? "-" : item->text());
     }
     EXPECT_EQ(captions.join('|'),
-              "&Game|&New Game|-|&Borrow|&Settings|-|E&xit|&Help|&How to play BlackJack|-|&About BlackJack");
+              "&Game|&New Game|-|&Borrow|&Settings|-|E&xit|-|&Coach|&Help|&How to play BlackJack|-|&About BlackJack");
 }
 
 TEST(TableWindow, OnlyThisWindowsChipsBetAndOnlyWhileBettingIsOpen) {
