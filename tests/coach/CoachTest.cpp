@@ -81,7 +81,7 @@ int Compare(int total, int dealer) {
 // the expectation given what the player has seen, and the player's next card is weighed over
 // every hole card it could sit above.
 class Exhaustive {
-  public:
+public:
     Exhaustive(const Spot& spot) : up_(Point(spot.up)) {
         blackjack_ = up_ == 1 ? 10 : (up_ == 10 ? 1 : 0);
         if (spot.decision == Decision::RightHand) {
@@ -127,7 +127,7 @@ class Exhaustive {
             c, [&](int r) { return Best(c, ScoreSecondCard(ScoreFirstCard(first), r), 2); });
     }
 
-  private:
+private:
     // The expectation of payoff(dealer's final total, 22 for a bust) over the hole cards that
     // give no blackjack and every order of the dealer's later cards.
     template <class Payoff>
@@ -259,7 +259,7 @@ TEST(CoachExhaustive, EveryActionMatchesEveryOrderOfASmallShoe) {
 // dealt first and redealt while it gives the dealer blackjack, and following the coach for every
 // later choice, and returns the mean net and the half-width of its 95% interval.
 class Simulation {
-  public:
+public:
     Simulation(const Spot& spot, std::uint64_t seed) : spot_(spot), rng_(seed) {}
 
     std::pair<double, double> Run(Action first, int rounds) {
@@ -274,7 +274,7 @@ class Simulation {
         return {mean, 1.96 * std::sqrt(var / rounds)};
     }
 
-  private:
+private:
     int Draw() {
         std::uniform_int_distribution<int> pick(0, n_ - 1);
         int k = pick(rng_);
