@@ -6,7 +6,9 @@ namespace vex::coach {
 
 namespace {
 
-bool BettingPhase(RoundPhase p) { return p == RoundPhase::Betting || p == RoundPhase::Shuffling; }
+bool BettingPhase(RoundPhase p) {
+    return p == RoundPhase::Betting || p == RoundPhase::Shuffling;
+}
 
 // Whether a second stake like the bet would be taken (Double and Split refuse it otherwise).
 bool SecondStakeFits(const Game& g) {
@@ -15,7 +17,9 @@ bool SecondStakeFits(const Game& g) {
            g.Credit >= g.Bet;
 }
 
-bool HoleCardDown(const Game& g) { return g.Form1.ImageCarte[kHoleCardSlot] == kCardBack; }
+bool HoleCardDown(const Game& g) {
+    return g.Form1.ImageCarte[kHoleCardSlot] == kCardBack;
+}
 
 }  // namespace
 
@@ -37,9 +41,14 @@ std::optional<Advice> Session::Decide(const Game& g, const Look& now) {
             can_double = SecondStakeFits(g);
             can_split = g.PlayerCards[1] == g.PlayerCards[2] && SecondStakeFits(g);
             break;
-        case RoundPhase::LeftHand: decision = Decision::LeftHand; break;
-        case RoundPhase::RightHand: decision = Decision::RightHand; break;
-        default: return std::nullopt;
+        case RoundPhase::LeftHand:
+            decision = Decision::LeftHand;
+            break;
+        case RoundPhase::RightHand:
+            decision = Decision::RightHand;
+            break;
+        default:
+            return std::nullopt;
     }
     return engine_.Advise(g, UnseenCards(g, HoleCardDown(g)), decision, can_double, can_split);
 }
@@ -60,7 +69,8 @@ std::optional<Action> Session::Taken(const Look& before, const Look& after) {
             if (after.split_cards > before.split_cards) return Action::Hit;
             if (after.phase == RoundPhase::Settled) return Action::Stand;
             return std::nullopt;
-        default: return std::nullopt;
+        default:
+            return std::nullopt;
     }
 }
 
@@ -112,9 +122,9 @@ void Session::Observe(const Game& g) {
         wealth_before_ = wealth_betting_;
         initial_bet_ = g.Bet;
         if (now.phase != RoundPhase::Insurance && g.DealerCards[1] == 1 && g.PlayerTotal != 21)
-            RecordInsurance(g, engine_.Advise(g, UnseenCards(g, true), Decision::Insurance,
-                                              SecondStakeFits(g),
-                                              g.PlayerCards[1] == g.PlayerCards[2] && SecondStakeFits(g)));
+            RecordInsurance(
+                g, engine_.Advise(g, UnseenCards(g, true), Decision::Insurance, SecondStakeFits(g),
+                                  g.PlayerCards[1] == g.PlayerCards[2] && SecondStakeFits(g)));
     } else if (last_.phase == RoundPhase::Insurance && now.phase != RoundPhase::Insurance &&
                pending_ && in_round_) {
         RecordInsurance(g, *pending_);

@@ -13,12 +13,18 @@ namespace {
 
 QString ActionName(coach::Action a) {
     switch (a) {
-        case coach::Action::Stand: return QStringLiteral("Stand");
-        case coach::Action::Hit: return QStringLiteral("Hit");
-        case coach::Action::Double: return QStringLiteral("Double");
-        case coach::Action::Split: return QStringLiteral("Split");
-        case coach::Action::Insurance: return QStringLiteral("Take insurance (half the bet)");
-        case coach::Action::NoInsurance: return QStringLiteral("No insurance");
+        case coach::Action::Stand:
+            return QStringLiteral("Stand");
+        case coach::Action::Hit:
+            return QStringLiteral("Hit");
+        case coach::Action::Double:
+            return QStringLiteral("Double");
+        case coach::Action::Split:
+            return QStringLiteral("Split");
+        case coach::Action::Insurance:
+            return QStringLiteral("Take insurance (half the bet)");
+        case coach::Action::NoInsurance:
+            return QStringLiteral("No insurance");
     }
     return {};
 }
@@ -39,11 +45,16 @@ QString SignedInWords(double value, int decimals) {
 
 QString CardName(int value) {
     switch (value) {
-        case 1: return QStringLiteral("ace");
-        case 11: return QStringLiteral("jack");
-        case 12: return QStringLiteral("queen");
-        case 13: return QStringLiteral("king");
-        default: return QString::number(value);
+        case 1:
+            return QStringLiteral("ace");
+        case 11:
+            return QStringLiteral("jack");
+        case 12:
+            return QStringLiteral("queen");
+        case 13:
+            return QStringLiteral("king");
+        default:
+            return QString::number(value);
     }
 }
 
@@ -54,9 +65,12 @@ QString HandTotal(int total, Flag soft) {
 QString Situation(const Game& g) {
     const QString up = CardName(g.DealerCards[1]);
     switch (g.Phase) {
-        case RoundPhase::Betting: return QStringLiteral("Waiting for your bet.");
-        case RoundPhase::Shuffling: return QStringLiteral("The shoe is being shuffled.");
-        case RoundPhase::Insurance: return QStringLiteral("The dealer shows an ace: insurance?");
+        case RoundPhase::Betting:
+            return QStringLiteral("Waiting for your bet.");
+        case RoundPhase::Shuffling:
+            return QStringLiteral("The shoe is being shuffled.");
+        case RoundPhase::Insurance:
+            return QStringLiteral("The dealer shows an ace: insurance?");
         case RoundPhase::MainHand:
             return QStringLiteral("Your %1 against the dealer's %2.")
                 .arg(HandTotal(g.PlayerTotal, g.PlayerSoftAce), up);
@@ -66,7 +80,8 @@ QString Situation(const Game& g) {
         case RoundPhase::RightHand:
             return QStringLiteral("Right hand: %1 against the dealer's %2.")
                 .arg(HandTotal(g.SplitTotal, g.SplitSoftAce), up);
-        default: return QStringLiteral("No choice to make now.");
+        default:
+            return QStringLiteral("No choice to make now.");
     }
 }
 
@@ -124,8 +139,9 @@ CoachWindow::CoachWindow(MainWindow& main) : QWidget(&main, Qt::Dialog), main_(m
     grid->setColumnMinimumWidth(1, 80);
     layout->addLayout(grid);
     QLabel* note = AddLabel(this, GameFont(8.25, false));
-    note->setText(QStringLiteral("Expected win or loss per dollar of the first bet,\n"
-                                 "playing on as well as possible."));
+    note->setText(
+        QStringLiteral("Expected win or loss per dollar of the first bet,\n"
+                       "playing on as well as possible."));
     layout->addWidget(note);
 
     section(QStringLiteral("The shoe"));
@@ -168,25 +184,29 @@ void CoachWindow::Render() {
         if (!used) continue;
         const coach::ActionValue& v = advice->values()[i];
         const bool best = v.action == advice->best;
-        const QString name = ActionName(v.action) + (best ? QStringLiteral("  \u2190 best") : QString());
+        const QString name =
+            ActionName(v.action) + (best ? QStringLiteral("  \u2190 best") : QString());
         const QString percent = Signed(100 * v.ev, 1) + QStringLiteral(" %");
         const QColor colour = best ? kPromptColour : kTableText;
         for (QLabel* l : {actions_[i], values_[i]}) SetTextColour(l, colour);
         actions_[i]->setText(name);
         values_[i]->setText(percent);
-        actions_[i]->setAccessibleName(QStringLiteral("%1: %2 percent of the bet%3")
-                                           .arg(ActionName(v.action), SignedInWords(100 * v.ev, 1),
-                                                best ? QStringLiteral(", the best choice") : QString()));
+        actions_[i]->setAccessibleName(
+            QStringLiteral("%1: %2 percent of the bet%3")
+                .arg(ActionName(v.action), SignedInWords(100 * v.ev, 1),
+                     best ? QStringLiteral(", the best choice") : QString()));
     }
 
     const coach::Composition unseen =
         coach::UnseenCards(g, g.Form1.ImageCarte[kHoleCardSlot] == kCardBack);
     const coach::HiLo hilo = coach::HiLoCount(unseen);
-    shoe_->setText(QStringLiteral("Cards left in the shoe: %1 of %2").arg(g.ShoeCardsLeft).arg(kShoeSize));
+    shoe_->setText(
+        QStringLiteral("Cards left in the shoe: %1 of %2").arg(g.ShoeCardsLeft).arg(kShoeSize));
     count_->setText(QStringLiteral("Hi-Lo running count %1, true count %2")
                         .arg(Signed(hilo.running, 0), Signed(hilo.true_count, 1)));
-    count_->setAccessibleName(QStringLiteral("Hi-Lo running count %1, true count %2")
-                                  .arg(SignedInWords(hilo.running, 0), SignedInWords(hilo.true_count, 1)));
+    count_->setAccessibleName(
+        QStringLiteral("Hi-Lo running count %1, true count %2")
+            .arg(SignedInWords(hilo.running, 0), SignedInWords(hilo.true_count, 1)));
 
     const coach::Stats& s = session_.stats();
     rounds_->setText(QStringLiteral("Rounds %1: won %2 (blackjacks %3), lost %4, pushed %5")
@@ -196,8 +216,10 @@ void CoachWindow::Render() {
                          .arg(s.losses)
                          .arg(s.pushes));
     net_->setText(QStringLiteral("Net %1 $").arg(Signed(static_cast<double>(s.net), 0)));
-    expected_->setText(QStringLiteral("Expected net of your choices %1 $").arg(Signed(s.expected_net, 2)));
-    given_away_->setText(QStringLiteral("Given up against the best choices %1 $").arg(Signed(s.given_away, 2)));
+    expected_->setText(
+        QStringLiteral("Expected net of your choices %1 $").arg(Signed(s.expected_net, 2)));
+    given_away_->setText(
+        QStringLiteral("Given up against the best choices %1 $").arg(Signed(s.given_away, 2)));
     for (QLabel* l : {net_, expected_, given_away_})
         l->setAccessibleName(QString(l->text()).replace(QChar(0x2212), QStringLiteral("minus ")));
 }

@@ -9,6 +9,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QShortcut>
 
 #include "ui/Accessibility.h"
@@ -351,7 +352,13 @@ void MainWindow::Render() {
 }
 
 void MainWindow::OpenCoach() {
-    if (!coach_) coach_ = new CoachWindow(*this);
+    if (!coach_) {
+        coach_ = new CoachWindow(*this);
+        // Beside the table, where the screen has room for it.
+        coach_->adjustSize();
+        const QRect beside(frameGeometry().topRight() + QPoint(8, 0), coach_->frameGeometry().size());
+        if (screen() && screen()->availableGeometry().contains(beside)) coach_->move(beside.topLeft());
+    }
     coach_->show();
     coach_->raise();
     coach_->activateWindow();
