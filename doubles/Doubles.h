@@ -5,6 +5,7 @@
 // game on a stacked shoe.
 
 #include <deque>
+#include <functional>
 #include <optional>
 #include <random>
 #include <string>
@@ -45,16 +46,20 @@ class StackedRandom : public RandomSource {
     std::mt19937_64 fallback_{20261206};
 };
 
-// Shows nothing and answers every input box alike; counts the questions.
+// Shows nothing and answers every input box alike, or as `decide` says; counts the questions.
 class QuietPlatform : public Platform {
   public:
     std::string answer = "0";
+    std::function<std::string()> decide;
     int asked = 0;
+    bool took = false;  // the last answer was not "0"
 
     std::string InputBox(std::string_view, std::string_view, std::string_view,
                          const ScreenPlace*) override {
         ++asked;
-        return answer;
+        std::string given = decide ? decide() : answer;
+        took = given != "0";
+        return given;
     }
     void MessageBox(std::string_view) override {}
     void DropGameMenu() override {}

@@ -70,7 +70,6 @@ void Game::bnDouble_Click() {
     Form1.bnDouble.Visible = false;
     Form1.bnSplit.Visible = false;
 
-    PlayerCardCount = 3;
     DrawInto(PlayerHand(), 3);
     ShowTotal(Form1.lblTotalJoueur, PlayerTotal);
 

@@ -35,7 +35,8 @@ class Game : public TableState {
     // Table window (table/).
     void Form_Load();
     std::int16_t ChargeImage(std::int16_t Couleur, std::int16_t Valeur, int Image);
-    void ChipDrop(std::string_view tag);  // a chip dropped on Image3 or on LabelMise
+    void ChipDrop(std::string_view tag);  // a chip dropped on Image3 or on LabelMise; nothing
+                                          // happens while betting is closed
     void bnClear_Click();
     void mnuNewGame_Click();
     void mnuExit_Click();
@@ -76,6 +77,8 @@ class Game : public TableState {
     void frmAbout_Closed();
 
     Platform& platform() { return platform_; }
+    // Betting is open between rounds: the chips can be dragged onto the spot.
+    bool BettingOpen() const;
 
     // A control the player can click: shown and enabled. A click on any other does nothing.
     static bool Usable(const Control& c) { return c.Visible && c.Enabled; }

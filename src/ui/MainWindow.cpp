@@ -3,15 +3,18 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QInputDialog>
+#include <QLayout>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QShortcut>
 #include <functional>
 
 #include "ui/Accessibility.h"
 #include "ui/Art.h"
+#include "ui/CoachWindow.h"
 #include "ui/Dialogs.h"
 #include "ui/Pictures.h"
 #include "ui/Style.h"
@@ -95,6 +98,9 @@ MainWindow::MainWindow(RandomSource& random, QWidget* parent)
     BuildMenus();
     BuildKeys();
     DescribeForScreenReaders(*this);
+    // The table is drawn for one size: the window is exactly the table and its menu bar, and the
+    // player cannot enlarge it.
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
 
     // Children of the window, so they can be found by name; members, so they die first.
     for (auto* link : {&Timer1_, &Timer2_, &Timer3_}) {
@@ -119,9 +125,9 @@ MainWindow::MainWindow(RandomSource& random, QWidget* parent)
 
 MainWindow::~MainWindow() {
     ending_ = true;
-    for (QWidget* w :
-         {static_cast<QWidget*>(bank_), static_cast<QWidget*>(end_), static_cast<QWidget*>(rules_),
-          static_cast<QWidget*>(help_), static_cast<QWidget*>(about_)})
+    for (QWidget* w : {static_cast<QWidget*>(bank_), static_cast<QWidget*>(end_),
+                       static_cast<QWidget*>(rules_), static_cast<QWidget*>(help_),
+                       static_cast<QWidget*>(about_), static_cast<QWidget*>(coach_)})
         delete w;
 }
 
@@ -298,6 +304,14 @@ void MainWindow::BuildMenus() {
          [](Game& g) { g.mnuOptions_Click(); });
     separator(mnuGame_, "mnusep2");
     item(mnuGame_, "mnuExit", QStringLiteral("E&xit"), [](Game& g) { g.mnuExit_Click(); });
+    // The coach stands beside the game: it opens from here, and never goes through the rules.
+    separator(mnuGame_, "mnusep4");
+    QAction* coach = mnuGame_->addAction(QStringLiteral("&Coach"));
+    coach->setObjectName(QStringLiteral("mnuCoach"));
+    // "?" is typed with Shift on most keyboards; either way it opens the coach.
+    coach->setShortcuts({QKeySequence(QStringLiteral("?")), QKeySequence(QStringLiteral("Shift+?"))});
+    coach->setShortcutContext(Qt::WindowShortcut);
+    connect(coach, &QAction::triggered, this, &MainWindow::OpenCoach);
 
     QMenu* help = bar->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));
@@ -340,7 +354,24 @@ void MainWindow::Render() {
     if (bank_) bank_->Render();
     if (rules_) rules_->Render();
     if (help_) help_->Render();
+    if (coach_) coach_->Render();
 }
+
+void MainWindow::OpenCoach() {
+    if (!coach_) {
+        coach_ = new CoachWindow(*this);
+        // Beside the table, where the screen has room for it.
+        coach_->adjustSize();
+        const QRect beside(frameGeometry().topRight() + QPoint(8, 0), coach_->frameGeometry().size());
+        if (screen() && screen()->availableGeometry().contains(beside)) coach_->move(beside.topLeft());
+    }
+    coach_->show();
+    coach_->raise();
+    coach_->activateWindow();
+    coach_->Render();
+}
+
+CoachWindow* MainWindow::coachWindow() const { return coach_; }
 
 void MainWindow::RenderTable() {
     const Form1Model& m = game_.Form1;
@@ -367,6 +398,7 @@ void MainWindow::RenderTable() {
 std::string MainWindow::InputBox(std::string_view prompt, std::string_view title,
                                  std::string_view default_answer, const ScreenPlace* place) {
     RenderTable();  // the player sees the cards the question is about
+    if (coach_) coach_->Render();  // and the coach values the question
     QInputDialog box(this);
     box.setObjectName(QStringLiteral("InputBox"));
     box.setWindowModality(Qt::ApplicationModal);
@@ -385,7 +417,10 @@ std::string MainWindow::InputBox(std::string_view prompt, std::string_view title
 }
 
 void MainWindow::MessageBox(std::string_view text) {
-    RenderTable();
+    // What the handler has shown so far is on screen before the box (a refused check shows its
+    // signature under the message).
+    Render();
+    RepaintNow();
     QWidget* parent = QApplication::activeWindow() ? QApplication::activeWindow() : this;
     QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Vex's BlackJack"), ForDisplay(text),
                     QMessageBox::Ok, parent);
@@ -394,8 +429,17 @@ void MainWindow::MessageBox(std::string_view text) {
 }
 
 void MainWindow::DropGameMenu() {
-    // As if the player had pressed Alt+G: the menu bar opens the Game menu.
-    if (isVisible()) menuBar()->setActiveAction(mnuGame_->menuAction());
+    // As if the player had pressed Alt+G: the menu bar opens the Game menu, once the cleared table
+    // and the hint are on screen.
+    if (!isVisible()) return;
+    RenderTable();
+    RepaintNow();
+    menuBar()->setActiveAction(mnuGame_->menuAction());
+}
+
+void MainWindow::RepaintNow() {
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->isVisible()) w->repaint();
 }
 
 void MainWindow::EndProgram() {

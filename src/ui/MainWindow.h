@@ -26,6 +26,7 @@ class EndWindow;
 class RulesWindow;
 class HelpWindow;
 class AboutWindow;
+class CoachWindow;
 
 // The table window, Form1. It owns the game, forwards every click, drop, menu command and timer
 // tick to the game's handler, then shows the models of all windows again. It is also the game's
@@ -61,6 +62,10 @@ class MainWindow : public QMainWindow, public Platform {
     HelpWindow* helpWindow() const;
     AboutWindow* aboutWindow() const;
     EndWindow* endWindow() const;
+    CoachWindow* coachWindow() const;
+
+    // Opens the coach beside the table (Game > Coach, or "?").
+    void OpenCoach();
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -71,6 +76,8 @@ class MainWindow : public QMainWindow, public Platform {
     void BuildKeys();
     void RenderTable();
     QLabel* NewTableLabel(const ControlDecl& d);
+    // Paints every shown window at once, before a modal box or a menu takes the screen.
+    void RepaintNow();
     QWidget* DialogFor(Window w) const;
 
     Game game_;
@@ -95,6 +102,7 @@ class MainWindow : public QMainWindow, public Platform {
     QPointer<RulesWindow> rules_;
     QPointer<HelpWindow> help_;
     QPointer<AboutWindow> about_;
+    QPointer<CoachWindow> coach_;
     bool ending_ = false;
 };
 
