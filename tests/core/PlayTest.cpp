@@ -19,8 +19,9 @@ TEST(Play, HitsGoOnUntilABustOrASixthCard) {
         std::string message;
         int credit;  // 500 less the bet of 10, plus what is paid at once
     } cases[] = {
-        {5, 5, {1}, 21, "", 490},  // 21 with three cards: still in play
-        {8, 8, {2}, 18, "", 490},  // a pair: no split or double after a Hit
+        {5, 5, {1}, 21, "", 490},     // 21 with three cards: still in play
+        {1, 5, {5, 1}, 12, "", 490},  // soft 21 and an ace: a hard 12 that plays on
+        {8, 8, {2}, 18, "", 490},     // a pair: no split or double after a Hit
         {2, 2, {2, 2, 3, 3}, 14, "You have drawn 6 cards...You won!", 510},
         {2, 2, {2, 2, 3, 10}, 21, "You have drawn 6 cards...You won!", 510},
         {3, 3, {2, 2, 2, 13}, 22, kBusted, 490},  // a sixth card can bust
@@ -48,7 +49,8 @@ TEST(Play, HitsGoOnUntilABustOrASixthCard) {
     }
 }
 
-TEST(Play, DoubleNeedsTheCreditAndRoomUnderBothMaximums) {
+// Double and Split both add a second stake equal to the bet: the same limits refuse both.
+TEST(Play, DoubleAndSplitNeedTheCreditAndRoomUnderBothMaximums) {
     const struct {
         int bet, credit, max_bet;
         bool allowed;
@@ -57,33 +59,46 @@ TEST(Play, DoubleNeedsTheCreditAndRoomUnderBothMaximums) {
         {250, 240, 500, false},         {260, 500, 500, false}, {16380, 20000, 1000000, true},
         {16390, 20000, 1000000, false},  // twice the bet would not fit in the stake
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.bet);
-        Table t;
-        Game& g = t.game;
-        g.MaxBet = c.max_bet;
-        g.Credit = c.credit;
-        g.Bet = static_cast<std::int16_t>(c.bet);
-        t.Deal(5, 6, 10, 7);
-        t.rng.Stack(10);  // 21 on the double
-        g.bnDouble_Click();
-        if (!c.allowed) {
-            g.bnDouble_Click();
-            EXPECT_EQ(Shown(g.Form1.Commentaire), "Not enough credit or over table limits");
-            EXPECT_EQ(g.Bet, c.bet);
-            EXPECT_EQ(g.Credit, c.credit);
-            EXPECT_EQ(Buttons(g), "Hit Stand Double");
-            EXPECT_FALSE(t.rng.Empty());
-            continue;
+    for (const bool split : {false, true})
+        for (const auto& c : cases) {
+            SCOPED_TRACE(::testing::Message() << (split ? "Split " : "Double ") << c.bet);
+            Table t;
+            Game& g = t.game;
+            g.MaxBet = c.max_bet;
+            g.Credit = c.credit;
+            g.Bet = static_cast<std::int16_t>(c.bet);
+            t.Deal(split ? 8 : 5, split ? 8 : 6, 10, 7);
+            t.rng.Stack(split ? 3 : 10);  // the split's left hand makes 11, the double 21
+            void (Game::*press)() = split ? &Game::bnSplit_Click : &Game::bnDouble_Click;
+            (g.*press)();
+            if (!c.allowed) {
+                (g.*press)();
+                EXPECT_EQ(Shown(g.Form1.Commentaire), "Not enough credit or over table limits");
+                EXPECT_EQ(g.Bet, c.bet);
+                EXPECT_EQ(g.Credit, c.credit);
+                EXPECT_EQ(Buttons(g), split ? "Hit Stand Double Split" : "Hit Stand Double");
+                EXPECT_FALSE(t.rng.Empty());
+                continue;
+            }
+            EXPECT_EQ(g.Form1.LabelMise.Caption, std::to_string(2 * c.bet));
+            EXPECT_EQ(g.Form1.LabelCredit.Caption, std::to_string(c.credit - c.bet));
+            EXPECT_EQ(g.Form1.ImageCarte[PlayerCardSlot(split ? 2 : 3)],
+                      CardFace(1, split ? 3 : 10));
+            if (split) {
+                EXPECT_EQ(g.Form1.ImageCarte[SplitCardSlot(1)], CardFace(1, 8));
+                EXPECT_EQ(Shown(g.Form1.lblTotalJoueur), "11");
+                EXPECT_EQ(Shown(g.Form1.Commentaire), "Now play left hand...");
+                EXPECT_EQ(Buttons(g), "SplitHit SplitStand");
+                EXPECT_EQ(g.Form1.bnStandSplit.Caption, "Stand");
+                EXPECT_EQ(g.Credit, c.credit - c.bet);
+            } else {
+                EXPECT_EQ(g.PlayerCards[3], 10);
+                EXPECT_EQ(g.PlayerCardCount,
+                          2);  // the doubled card is stored, the count left alone
+                EXPECT_EQ(Shown(g.Form1.Commentaire), "You won!");
+                EXPECT_EQ(g.Credit, c.credit - c.bet + 4 * c.bet);
+            }
         }
-        EXPECT_EQ(g.Form1.LabelMise.Caption, std::to_string(2 * c.bet));
-        EXPECT_EQ(g.Form1.LabelCredit.Caption, std::to_string(c.credit - c.bet));
-        EXPECT_EQ(g.Form1.ImageCarte[2], CardFace(1, 10));
-        EXPECT_EQ(g.PlayerCards[3], 10);
-        EXPECT_EQ(g.PlayerCardCount, 2);  // the doubled card is stored, the count left alone
-        EXPECT_EQ(Shown(g.Form1.Commentaire), "You won!");
-        EXPECT_EQ(g.Credit, c.credit - c.bet + 4 * c.bet);
-    }
 }
 
 TEST(Play, TheDealerDrawsToSixteenAndStandsOnEverySeventeen) {

@@ -41,6 +41,9 @@ TEST(Scoring, HandsAddUpWithAtMostOneAceCountingEleven) {
         {{10, 6, 13}, 26, false},  // a face card on a hard hand busts it
         {{12, 11}, 20, false},
         {{2, 2, 2, 2, 3, 1, 1, 1}, 14, false},  // a dealer hand that needs a ninth card
+        {{1, 5, 5, 1}, 12, false},              // an ace on a soft 21: a hard 12, not a bust
+        {{1, 4, 5, 1}, 21, true},               // on a soft 20 the ace still fits at 1
+        {{10, 6, 5, 1}, 22, false},             // on a hard 21 it busts
     };
     for (const HandCase& c : cases) {
         const Score s = ScoreHand(c.cards);

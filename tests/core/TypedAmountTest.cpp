@@ -63,6 +63,13 @@ TEST(TypedAmount, ReadsTheLeadingNumberRoundedHalfToEven) {
         {thousand_digits, kOut},
         {"0.000001", 0},
         {"000", 0},
+        // Rounded on the exact digits, however far the deciding one stands (the amount fuzzer
+        // found these rounding wrongly through a double).
+        {".50000000000000000004 000000", 1},
+        {"12.50000000000000000001", 13},
+        {"3.49999999999999999999", 3},
+        {"0.000000000000000000005E20", 0},
+        {"32767.50000000000000000001", kOut},
     };
     for (const auto& c : cases) {
         const auto got = ReadTypedAmount(c.text);

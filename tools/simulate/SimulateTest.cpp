@@ -28,21 +28,6 @@ HandView Pair(int value) {
     return h;
 }
 
-TEST(BasicStrategy, KnownCellsOfTheTables) {
-    EXPECT_EQ(HardCell(16, 10), 'H');
-    EXPECT_EQ(HardCell(12, 3), 'H');
-    EXPECT_EQ(HardCell(12, 4), 'S');
-    EXPECT_EQ(HardCell(11, 11), 'H');  // the dealer stands on soft 17: no double against an ace
-    EXPECT_EQ(HardCell(11, 10), 'D');
-    EXPECT_EQ(HardCell(9, 2), 'H');
-    EXPECT_EQ(SoftCell(18, 3), 'd');
-    EXPECT_EQ(SoftCell(18, 9), 'H');
-    EXPECT_EQ(SoftCell(19, 6), 'S');
-    EXPECT_EQ(PairCell(9, 7), '-');
-    EXPECT_EQ(PairCell(2, 3), '-');  // no double after a split
-    EXPECT_EQ(PairCell(8, 11), 'P');
-}
-
 TEST(BasicStrategy, DecisionsFollowTheButtonsAtHand) {
     const auto basic = StrategyKind::Basic;
     EXPECT_EQ(Decide(basic, Pair(8), kAce), Action::Split);
@@ -73,14 +58,6 @@ TEST(BasicStrategy, AFiveCardHandReachesForTheSixCardWin) {
     EXPECT_EQ(Decide(basic, Hand(17, false, 5), 8), Action::Stand);
     EXPECT_EQ(Decide(basic, Hand(18, false, 5), kAce), Action::Stand);
     EXPECT_EQ(Decide(basic, Hand(16, false, 4), 5), Action::Stand);  // four cards: the tables
-}
-
-TEST(MimicDealer, HitsToSixteenAndStandsOnEverySeventeen) {
-    const auto mimic = StrategyKind::MimicDealer;
-    EXPECT_EQ(Decide(mimic, Hand(16, false, 3), 6), Action::Hit);
-    EXPECT_EQ(Decide(mimic, Hand(17, true), 10), Action::Stand);
-    EXPECT_EQ(Decide(mimic, Pair(8), 10), Action::Hit);
-    EXPECT_EQ(Decide(mimic, Hand(11, false), 6), Action::Hit);
 }
 
 TEST(Tally, MergedTalliesEqualOneTallyOfAllRoundsAndGiveMeanAndSpread) {
