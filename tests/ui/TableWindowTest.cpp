@@ -2,80 +2,148 @@
 
 #include <QInputDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QUrl>
+#include <span>
+#include <vector>
 
 #include "UiTestSupport.h"
+#include "ui/Dialogs.h"
 #include "ui/Pictures.h"
 
 namespace vex::test {
 namespace {
 
-TEST(TableWindow, OpensWaitingForABet) {
+// Every control of the table's list is made at its place with its starting caption, and shows
+// what the model says after every handler, the split hand's labels included.
+TEST(TableWindow, EveryDeclaredControlStandsAtItsPlaceAndFollowsTheModel) {
     Window w;
     EXPECT_EQ(w.main->windowTitle(), "Vex's BlackJack");
-    QWidget* table = w.main->centralWidget();
-    EXPECT_EQ(table->size(), QSize(679, 486));
-    EXPECT_EQ(table->palette().color(QPalette::Window), QColor(0, 128, 0));
+    for (const auto* list : {std::data(kForm1Labels), std::data(kForm1Buttons)}) {
+        const std::size_t n =
+            list == std::data(kForm1Labels) ? std::size(kForm1Labels) : std::size(kForm1Buttons);
+        for (const ControlDecl& d : std::span(list, n)) {
+            SCOPED_TRACE(d.Name);
+            QWidget* widget = w.Find(d.Name.data());
+            ASSERT_NE(widget, nullptr);
+            EXPECT_EQ(widget->geometry(),
+                      QRect(d.Where.Left, d.Where.Top, d.Where.Width, d.Where.Height));
+            const QString text = widget->property("text").toString();
+            if (d.Name != "LabelCredit") {
+                EXPECT_EQ(text.toStdString(), d.Caption);
+            }
+            EXPECT_EQ(widget->isVisible(), d.Visible);
 
-    EXPECT_EQ(w.Find<QLabel>("LabelMise")->text(), "0");
-    EXPECT_EQ(w.Find<QLabel>("LabelCredit")->text(), "500");
-    EXPECT_EQ(w.Find<QLabel>("Label12")->text(), "Please bet...");
-    EXPECT_TRUE(w.Find<QLabel>("Label12")->isVisible());
-    EXPECT_FALSE(w.Find<QLabel>("Commentaire")->isVisible() &&
-                 !w.Find<QLabel>("Commentaire")->text().isEmpty());
-    for (const char* name : {"bnCard", "bnStay", "bnDouble", "bnSplit", "bnCardSplit", "bnStandSplit"})
-        EXPECT_FALSE(w.Find(name)->isVisible()) << name;
-    for (const char* name : {"bnDeal", "bnClear"})
-        EXPECT_TRUE(w.Find(name)->isVisible() && w.Find(name)->isEnabled()) << name;
-
-    for (const char* name : {"Timer1", "Timer2", "Timer3"}) {
-        auto* timer = w.main->findChild<QTimer*>(QLatin1String(name));
-        ASSERT_NE(timer, nullptr) << name;
-        EXPECT_FALSE(timer->isActive()) << name;
-        EXPECT_EQ(timer->interval(), std::string_view(name) == "Timer3" ? 1000 : 3000) << name;
+            Control& model = w.game().Form1.*d.Member;
+            w.main->Run([&](Game&) { model = Control{"7", true, false}; });
+            EXPECT_EQ(widget->property("text").toString(), "7");
+            EXPECT_TRUE(widget->isVisible());
+            if (d.Kind >= ControlKind::Button) {
+                EXPECT_FALSE(widget->isEnabled());
+            }
+            w.main->Run([&](Game&) { model.Visible = false; });
+            EXPECT_FALSE(widget->isVisible());
+        }
+    }
+    const auto slots = w.main->findChildren<ui::PictureBox*>("ImageCarte");
+    ASSERT_EQ(slots.size(), kCardSlots);
+    for (const ui::PictureBox* slot : slots) {
+        const Place p = SlotPlace(slot->property("index").toInt());
+        EXPECT_EQ(slot->geometry(), QRect(p.Left, p.Top, p.Width, p.Height));
     }
 }
 
-TEST(TableWindow, ControlsStandAtTheirPlaces) {
+// The keys stand for the buttons: each acts only in the phases where its button can be clicked,
+// whatever the buttons' captions say. A step with no key is Timer3's tick.
+TEST(TableWindow, EachKeyActsOnlyInThePhasesOfItsButton) {
     Window w;
+    ASSERT_TRUE(QTest::qWaitForWindowActive(w.main.get()));
+    using enum RoundPhase;
     const struct {
-        const char* name;
-        int index;
-        QRect rect;
-    } places[] = {
-        {"ImageCarte", 0, {216, 216, 54, 73}},   {"ImageCarte", 5, {376, 216, 54, 73}},
-        {"ImageCarte", 6, {440, 216, 54, 73}},   {"ImageCarte", 11, {600, 216, 54, 73}},
-        {"ImageCarte", 12, {216, 96, 54, 73}},   {"ImageCarte", 19, {440, 96, 54, 73}},
-        {"Image1", -1, {40, 264, 51, 51}},       {"Image2", -1, {96, 264, 50, 51}},
-        {"Image5", -1, {40, 320, 51, 51}},       {"Image4", -1, {96, 320, 50, 51}},
-        {"Image3", -1, {272, 320, 115, 115}},    {"Image6", -1, {64, 0, 555, 159}},
-        {"LabelMise", -1, {304, 368, 49, 25}},   {"Label12", -1, {8, 224, 201, 33}},
-        {"Commentaire", -1, {256, 184, 417, 22}}, {"LabelCredit", -1, {560, 448, 81, 25}},
-        {"bnDeal", -1, {288, 448, 89, 33}},      {"bnClear", -1, {48, 384, 89, 25}},
-        {"bnCardSplit", -1, {440, 344, 73, 25}}, {"bnSplit", -1, {528, 384, 73, 25}},
+        int key;
+        std::vector<int> cards;  // stacked before the key
+        RoundPhase phase;
+        int bet, cards_out;
+    } steps[] = {
+        {Qt::Key_H, {}, Betting, 0, 0},
+        {Qt::Key_1, {}, Betting, 10, 0},
+        {Qt::Key_2, {}, Betting, 60, 0},
+        {Qt::Key_C, {}, Betting, 0, 0},
+        {Qt::Key_3, {}, Betting, 100, 0},
+        {Qt::Key_S, {}, Betting, 100, 0},
+        {Qt::Key_D, {}, Betting, 100, 0},
+        {Qt::Key_F, {}, Betting, 100, 0},
+        {Qt::Key_Return, {8, 8, 10, 7}, MainHand, 100, 4},
+        {Qt::Key_1, {}, MainHand, 100, 4},
+        {Qt::Key_C, {}, MainHand, 100, 4},
+        {Qt::Key_Enter, {}, MainHand, 100, 4},
+        {Qt::Key_F, {}, MainHand, 100, 4},
+        {Qt::Key_P, {3}, LeftHand, 200, 5},
+        {Qt::Key_D, {}, LeftHand, 200, 5},
+        {Qt::Key_F, {}, LeftHand, 200, 5},
+        {Qt::Key_H, {2}, LeftHand, 200, 6},
+        {Qt::Key_S, {}, PassingToRight, 200, 6},
+        {Qt::Key_H, {}, PassingToRight, 200, 6},
+        {0, {10}, RightHand, 200, 7},
+        {Qt::Key_S, {}, RightHand, 200, 7},
+        {Qt::Key_H, {10}, RightHandDone, 200, 8},
+        {Qt::Key_H, {}, RightHandDone, 200, 8},
+        {Qt::Key_S, {}, RightHandDone, 200, 8},
+        {Qt::Key_F, {}, Settled, 200, 8},
+        {Qt::Key_4, {}, Settled, 200, 8},
+        {Qt::Key_Return, {}, Settled, 200, 8},
     };
-    for (const auto& p : places) {
-        QWidget* widget = w.Find(p.name, p.index);
-        ASSERT_NE(widget, nullptr) << p.name << p.index;
-        EXPECT_EQ(widget->geometry(), p.rect) << p.name << p.index;
+    for (const auto& step : steps) {
+        SCOPED_TRACE(::testing::Message() << QKeySequence(step.key).toString().toStdString()
+                                          << " in " << PhaseName(w.game().Phase));
+        for (int v : step.cards) w.rng.Stack(v);
+        // A caption is no guide: the keys read the phase.
+        w.main->Run([](Game& g) { g.Form1.bnStandSplit.Caption = "?"; });
+        if (step.key)
+            QTest::keyClick(w.main.get(), Qt::Key(step.key));
+        else
+            Tick(w.main->findChild<QTimer*>("Timer3"));
+        EXPECT_EQ(w.game().Phase, step.phase);
+        EXPECT_EQ(w.game().Bet, step.bet);
+        EXPECT_EQ(w.game().CardsOnTableCount, step.cards_out);
+        EXPECT_TRUE(w.rng.Empty());
     }
-    EXPECT_EQ(w.main->findChildren<ui::PictureBox*>("ImageCarte").size(), kCardSlots);
-    EXPECT_TRUE(w.Find<QLabel>("LabelMise")->font().bold());
-    EXPECT_DOUBLE_EQ(w.Find<QLabel>("LabelCredit")->font().pointSizeF(), 13.5);
 }
 
-TEST(TableWindow, MenusCarryTheirCaptionsAndSeparators) {
+// A timer of another window ticks while the insurance question runs its own event loop: the
+// bank's check closes and shows the credit, and the deal goes on when the answer comes.
+TEST(TableWindow, TheBanksTickDuringTheInsuranceQuestionLeavesTheDealWhole) {
     Window w;
-    QStringList captions;
-    for (QAction* menu : w.main->menuBar()->actions()) {
-        captions << menu->text();
-        for (QAction* item : menu->menu()->actions()) captions << (item->isSeparator() ? "-" : item->text());
-    }
-    EXPECT_EQ(captions.join('|'),
-              "&Game|&New Game|-|&Borrow|&Settings|-|E&xit|-|&Coach|&Help|&How to play BlackJack|-|&About BlackJack");
+    w.main->Run([](Game& g) { g.mnuBorrow_Click(); });
+    QTest::keyClicks(w.main->bankWindow()->findChild<QLineEdit*>("txtBorrow"), "100");
+    QTest::mouseClick(w.main->bankWindow()->findChild<QPushButton*>("bnSign"), Qt::LeftButton);
+    ASSERT_TRUE(w.game().frmBank.Timer1.Enabled);
+    QTimer* bank_timer = w.main->bankWindow()->findChild<QTimer*>("Timer1");
+    ASSERT_NE(bank_timer, nullptr);
+
+    DropChip(w.Find("Image3"), "100");
+    w.rng.Stack({9, 9, 1, 7});  // the dealer's ace up: the question comes
+    bool bank_open = true;
+    QString credit_during;
+    WhenModalOpens([&](QWidget* modal) {
+        Tick(bank_timer);
+        bank_open = w.game().frmBank.Open;
+        credit_during = w.Find<QLabel>("LabelCredit")->text();
+        auto* box = qobject_cast<QInputDialog*>(modal);
+        ASSERT_NE(box, nullptr);
+        box->setTextValue("20");
+        box->accept();
+    });
+    w.Click("bnDeal");
+    EXPECT_FALSE(bank_open);
+    EXPECT_EQ(credit_during, "500");  // 500 and the loan of 100, less the bet of 100
+    EXPECT_EQ(w.game().Phase, RoundPhase::MainHand);
+    EXPECT_EQ(w.game().Credit, 480);
+    EXPECT_EQ(w.Find<QLabel>("LabelCredit")->text(), "480");
+    EXPECT_TRUE(w.Find("bnCard")->isVisible());
 }
 
 TEST(TableWindow, OnlyThisWindowsChipsBetAndOnlyWhileBettingIsOpen) {
