@@ -40,19 +40,9 @@ std::string ScriptedPlatform::InputBox(std::string_view prompt, std::string_view
 }
 
 std::string ScriptedPlatform::Name(Window w) {
-    switch (w) {
-        case Window::Bank:
-            return "Bank";
-        case Window::Rules:
-            return "Rules";
-        case Window::Help:
-            return "Help";
-        case Window::About:
-            return "About";
-        case Window::End:
-            return "End";
-    }
-    return "?";
+    // In the order of the enumeration.
+    static constexpr const char* kNames[] = {"Bank", "Rules", "Help", "About", "End"};
+    return kNames[static_cast<int>(w)];
 }
 
 Table::Table() {

@@ -19,27 +19,12 @@ enum class RoundPhase {
 };
 
 constexpr std::string_view PhaseName(RoundPhase p) {
-    switch (p) {
-        case RoundPhase::Betting:
-            return "betting";
-        case RoundPhase::Shuffling:
-            return "shuffling";
-        case RoundPhase::Insurance:
-            return "insurance";
-        case RoundPhase::MainHand:
-            return "main hand";
-        case RoundPhase::LeftHand:
-            return "left hand";
-        case RoundPhase::PassingToRight:
-            return "passing to the right hand";
-        case RoundPhase::RightHand:
-            return "right hand";
-        case RoundPhase::RightHandDone:
-            return "right hand done";
-        case RoundPhase::Settled:
-            return "settled";
-    }
-    return "?";
+    // In the order of the enumeration.
+    constexpr std::string_view kNames[] = {
+        "betting",    "shuffling",       "insurance",
+        "main hand",  "left hand",       "passing to the right hand",
+        "right hand", "right hand done", "settled"};
+    return kNames[static_cast<int>(p)];
 }
 
 }  // namespace vex
