@@ -27,8 +27,14 @@ namespace {
 QString Describe(const QWidget* w, const QString& text, const QRect& need, const QRect& room) {
     return QStringLiteral("%1 \"%2\" needs %3,%4 %5x%6 but has %7,%8 %9x%10")
         .arg(w->objectName(), text)
-        .arg(need.x()).arg(need.y()).arg(need.width()).arg(need.height())
-        .arg(room.x()).arg(room.y()).arg(room.width()).arg(room.height());
+        .arg(need.x())
+        .arg(need.y())
+        .arg(need.width())
+        .arg(need.height())
+        .arg(room.x())
+        .arg(room.y())
+        .arg(room.width())
+        .arg(room.height());
 }
 
 // Where the letters of a text land when drawn in `room`: across, the width the text takes; up
@@ -74,27 +80,30 @@ QStringList ClippedTexts(const QWidget* window) {
     return clipped;
 }
 
-// The texts each label of the table can be given during a game, the longest ones of each kind.
-struct TableTexts {
-    const char* label;
-    Control Form1Model::*control;
-    std::vector<const char*> texts;
-};
-
-const TableTexts kTableTexts[] = {
-    {"Commentaire", &Form1Model::Commentaire,
-     {"Not enough credit...Click the 'Borrow' submenu !", "Not enough credit or over table limits",
-      "You must bet more to play or...borrow!", "Dealer has BlackJack...Insurance won!",
-      "You have drawn 6 cards...You won!", "Shuffling cards...Please wait!"}},
-    {"Label12", &Form1Model::Label12, {"Maximum bet  32767$", "No credit left!", "Please bet..."}},
-    {"CommentaireGauche", &Form1Model::CommentaireGauche, {"6 cards drawn!", "Busted!", "Push..."}},
-    {"CommentaireDroite", &Form1Model::CommentaireDroite, {"6 cards drawn!", "Busted!", "Push..."}},
-    {"LabelMise", &Form1Model::LabelMise, {"32767"}},
-    {"LabelCredit", &Form1Model::LabelCredit, {"999999", "-25000"}},
-    {"lblTotalJoueur", &Form1Model::lblTotalJoueur, {"21", "28"}},
-    {"lblTotalSplit", &Form1Model::lblTotalSplit, {"21", "28"}},
-    {"lblTotalBanque", &Form1Model::lblTotalBanque, {"21", "26"}},
-};
+// The longest texts a label of each kind can be given during a game.
+std::vector<const char*> LongestTexts(ControlKind kind) {
+    switch (kind) {
+        case ControlKind::Comment:
+            return {"Not enough credit...Click the 'Borrow' submenu !",
+                    "Not enough credit or over table limits",
+                    "You must bet more to play or...borrow!",
+                    "Dealer has BlackJack...Insurance won!",
+                    "You have drawn 6 cards...You won!",
+                    "Shuffling cards...Please wait!"};
+        case ControlKind::Prompt:
+            return {"Maximum bet  32767$", "No credit left!", "Please bet..."};
+        case ControlKind::Outcome:
+            return {"6 cards drawn!", "Busted!", "Push..."};
+        case ControlKind::Bet:
+            return {"32767"};
+        case ControlKind::Credit:
+            return {"999999", "-25000"};
+        case ControlKind::Total:
+            return {"21", "28", "26"};
+        default:
+            return {};
+    }
+}
 
 void Shoot(QWidget* w, const QString& name) {
     QApplication::processEvents();
@@ -103,8 +112,9 @@ void Shoot(QWidget* w, const QString& name) {
         << name.toStdString();
 }
 
-#define EXPECT_NOTHING_CLIPPED(window, scene) \
-    EXPECT_TRUE(ClippedTexts(window).isEmpty()) << (scene) << ":\n" \
+#define EXPECT_NOTHING_CLIPPED(window, scene)   \
+    EXPECT_TRUE(ClippedTexts(window).isEmpty()) \
+        << (scene) << ":\n"                     \
         << ClippedTexts(window).join(QLatin1Char('\n')).toStdString()
 
 TEST(HiDpiShots, TableAndDialogs) {
@@ -127,14 +137,15 @@ TEST(HiDpiShots, TableAndDialogs) {
     EXPECT_NOTHING_CLIPPED(w.main.get(), "table after a round");
 
     // Every text each label of the table can show, in turn.
-    for (const TableTexts& t : kTableTexts) {
-        Control& control = w.game().Form1.*t.control;
+    for (const ControlDecl& d : kForm1Labels) {
+        Control& control = w.game().Form1.*d.Member;
         const Control kept = control;
-        for (const char* text : t.texts) {
+        EXPECT_FALSE(LongestTexts(d.Kind).empty()) << d.Name;
+        for (const char* text : LongestTexts(d.Kind)) {
             control.Caption = text;
             control.Visible = true;
             w.main->Render();
-            EXPECT_NOTHING_CLIPPED(w.main.get(), t.label);
+            EXPECT_NOTHING_CLIPPED(w.main.get(), d.Name);
         }
         control = kept;
         w.main->Render();
@@ -238,8 +249,9 @@ Sharpness Compare(const QImage& one, const QImage& two, QRect region) {
 
 TEST(HiDpi, TwoTimesPicturesAreDrawnAtTwoTimesAndNoTextIsClipped) {
     QTemporaryDir temporary;
-    const QString dir = qEnvironmentVariableIsEmpty("VEX_SHOTS_OUT") ? temporary.path()
-                                                                      : qEnvironmentVariable("VEX_SHOTS_OUT");
+    const QString dir = qEnvironmentVariableIsEmpty("VEX_SHOTS_OUT")
+                            ? temporary.path()
+                            : qEnvironmentVariable("VEX_SHOTS_OUT");
     for (int scale : {1, 2}) {
         ASSERT_TRUE(QDir().mkpath(QStringLiteral("%1/%2x").arg(dir).arg(scale)));
         TakeShots(QStringLiteral("%1/%2x").arg(dir).arg(scale), scale);
@@ -264,9 +276,10 @@ TEST(HiDpi, TwoTimesPicturesAreDrawnAtTwoTimesAndNoTextIsClipped) {
                    {"table lettering", {130, 30, 200, 60}}};
     for (const auto& r : regions) {
         const Sharpness s = Compare(one, two, r.region);
-        std::printf("%s: 2x differs from the 1x blown up by %.1f (repeated pixels), %.1f (smooth); "
-                    "edges %.2f times as steep as the smooth blow-up\n",
-                    r.what, s.nearest, s.bilinear, s.steepness);
+        std::printf(
+            "%s: 2x differs from the 1x blown up by %.1f (repeated pixels), %.1f (smooth); "
+            "edges %.2f times as steep as the smooth blow-up\n",
+            r.what, s.nearest, s.bilinear, s.steepness);
         EXPECT_GT(s.nearest, 6.0) << r.what;
         EXPECT_GT(s.bilinear, 4.0) << r.what;
         EXPECT_GT(s.steepness, 2.0) << r.what;
