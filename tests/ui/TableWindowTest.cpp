@@ -48,6 +48,13 @@ TEST(TableWindow, EveryDeclaredControlStandsAtItsPlaceAndFollowsTheModel) {
             EXPECT_FALSE(widget->isVisible());
         }
     }
+    for (const ChipDecl& c : kChips) {
+        const auto* chip = w.Find<ui::Chip>(c.Name.data());
+        ASSERT_NE(chip, nullptr) << c.Name;
+        EXPECT_EQ(chip->geometry(),
+                  QRect(c.Where.Left, c.Where.Top, c.Where.Width, c.Where.Height));
+        EXPECT_EQ(chip->Tag(), QString::number(c.Value));
+    }
     const auto slots = w.main->findChildren<ui::PictureBox*>("ImageCarte");
     ASSERT_EQ(slots.size(), kCardSlots);
     for (const ui::PictureBox* slot : slots) {
