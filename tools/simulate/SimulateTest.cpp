@@ -230,18 +230,5 @@ TEST(Run, NeighbouringPiecesDoNotDealTheSameShoes) {
     }
 }
 
-TEST(Config, RefusesBetsThatTheTableOrDoublingWouldNotAllow) {
-    Config config;
-    EXPECT_FALSE(Validate(config));
-    config.bet = 25;
-    EXPECT_TRUE(Validate(config));  // not made of chips
-    config.bet = 300;
-    EXPECT_TRUE(Validate(config));  // doubling 300 passes the 500 maximum
-    config.limits = 1;
-    EXPECT_FALSE(Validate(config));
-    config.bet = 10;
-    EXPECT_TRUE(Validate(config));  // below the 50 minimum
-}
-
 }  // namespace
 }  // namespace vex::sim
