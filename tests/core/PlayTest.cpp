@@ -77,7 +77,10 @@ TEST(Play, DoubleAndSplitNeedTheCreditAndRoomUnderBothMaximums) {
                 EXPECT_EQ(g.Bet, c.bet);
                 EXPECT_EQ(g.Credit, c.credit);
                 EXPECT_EQ(Buttons(g), split ? "Hit Stand Double Split" : "Hit Stand Double");
-                EXPECT_FALSE(t.rng.Empty());
+                EXPECT_FALSE(t.rng.Empty());  // nothing dealt
+                g.bnCard_Click();             // a Hit takes the refusal away
+                EXPECT_EQ(Shown(g.Form1.Commentaire), "");
+                EXPECT_TRUE(t.rng.Empty());
                 continue;
             }
             EXPECT_EQ(g.Form1.LabelMise.Caption, std::to_string(2 * c.bet));
