@@ -7,7 +7,7 @@ namespace vex {
 Game::Hand Game::PlayerHand() {
     return {PlayerCards, PlayerTotal, PlayerSoftAce, PlayerCardSlot};
 }
-Game::Hand Game::SplitHandCards() {
+Game::Hand Game::SecondHand() {
     return {SplitCards, SplitTotal, SplitSoftAce, SplitCardSlot};
 }
 Game::Hand Game::DealerHand() {

@@ -21,7 +21,7 @@ Game::SplitHand Game::LeftHand() {
 }
 
 Game::SplitHand Game::RightHand() {
-    return {SplitHandCards(), SplitCardCount, Form1.lblTotalSplit, Form1.CommentaireDroite, true};
+    return {SecondHand(), SplitCardCount, Form1.lblTotalSplit, Form1.CommentaireDroite, true};
 }
 
 Game::SplitHand Game::HandInPlay() {
@@ -98,7 +98,7 @@ void Game::bnCardSplit_Click() {
 
 void Game::Timer3_Timer() {
     ActiveSplitHand = 1;
-    DrawInto(SplitHandCards(), 2);
+    DrawInto(SecondHand(), 2);
     ShowTotal(Form1.lblTotalSplit, SplitTotal);
     Form1.bnStandSplit.Caption = "Finish";
     Form1.Commentaire.Caption = "Now play right hand...";

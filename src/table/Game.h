@@ -94,8 +94,8 @@ class Game : public TableState {
         Flag& soft;
         int (*slot)(int n);
     };
-    Hand PlayerHand();
-    Hand SplitHandCards();
+    Hand PlayerHand();  // the main hand, the left one after a split
+    Hand SecondHand();  // the right hand of a split
     Hand DealerHand();
     // Draws the n-th card of a hand: kept at position n, scored as the hand's n-th card, shown.
     void DrawInto(const Hand& hand, int n);
