@@ -227,6 +227,9 @@ TEST(TableWindow, DealCoversTheHoleCardAndClosesBetting) {
     EXPECT_EQ(w.Find("ImageCarte", 0)->accessibleName(), "Ten of spades");
     EXPECT_EQ(w.Find("ImageCarte", 12)->accessibleName(), "Nine of spades");
     EXPECT_EQ(w.Find("ImageCarte", 13)->accessibleName(), "Card back");
+    // The pictures are the artwork's files: card101 the ace of spades .. card153 the back.
+    EXPECT_EQ(w.Find<ui::PictureBox>("ImageCarte", 0)->Picture(), "card110");
+    EXPECT_EQ(w.Find<ui::PictureBox>("ImageCarte", 13)->Picture(), "card153");
     EXPECT_EQ(w.Find("ImageCarte", 2)->accessibleName(), "");
     EXPECT_FALSE(w.Find<ui::Chip>("Image1")->Draggable());
     EXPECT_FALSE(w.Find("bnDeal")->isEnabled());
