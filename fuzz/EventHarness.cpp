@@ -101,6 +101,11 @@ class FuzzPlatform : public doubles::QuietPlatform {
         }
     }
     void EndProgram() override { ended = true; }
+    // The game's other windows on the screen, as the window system keeps them.
+    std::array<bool, 5> shown{};
+    void ShowWindow(Window w) override { shown[static_cast<int>(w)] = true; }
+    void HideWindow(Window w) override { shown[static_cast<int>(w)] = false; }
+    void CloseWindow(Window w) override { shown[static_cast<int>(w)] = false; }
 
     std::string CheckAmount() {
         switch (in_.Next() % 8) {
@@ -297,6 +302,12 @@ class Session {
 
     void Play(int index) {
         const Event& e = kEvents[index];
+        // A close box closes its window before the game hears of it.
+        for (const auto& [closed, w] : {std::pair{&Game::frmBank_Closed, Window::Bank},
+                                        {&Game::Rules_Closed, Window::Rules},
+                                        {&Game::frmHelp_Closed, Window::Help},
+                                        {&Game::frmAbout_Closed, Window::About}})
+            if (e.run == closed) platform_.shown[static_cast<int>(w)] = false;
         if (e.run) return (game_.*e.run)();
         if (e.when == When::Chip) return game_.ChipDrop(std::to_string(kChips[e.arg].Value));
         // The amount box reports every edit as the whole text.
@@ -402,6 +413,15 @@ class Session {
             !in(g.CardsOnTableCount, 0, kMaxCardsInRound) ||
             f.LabelMise.Caption != std::to_string(g.Bet) || p == Insurance)
             Fail("a field left its range");
+
+        // The windows' models agree with the screen; the game is over only past the debt ceiling.
+        const auto& shown = platform_.shown;
+        auto on = [&shown](Window w) { return shown[static_cast<int>(w)]; };
+        if (on(Window::Bank) != g.frmBank.Open || on(Window::Rules) != g.Rules.Visible ||
+            on(Window::Help) != g.frmHelp.Open || on(Window::About) != g.frmAboutOpen ||
+            on(Window::End) != g.frmEndShown || f.Visible == g.frmEndShown ||
+            (g.frmEndShown && g.Debt < kDebtCeiling))
+            Fail("a window's model disagrees with the screen");
     }
 
     [[noreturn]] void Fail(const std::string& what) {
