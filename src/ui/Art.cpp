@@ -2,6 +2,7 @@
 
 #include <QGuiApplication>
 #include <QHash>
+#include <QIconEngine>
 #include <QPainter>
 #include <QResource>
 #include <QScreen>
@@ -123,6 +124,37 @@ QPixmap ArtPixmap(const QString& name, QSize logical_size, qreal device_pixel_ra
     pixmap.setDevicePixelRatio(device_pixel_ratio);
     cache.insert(key, pixmap);
     return pixmap;
+}
+
+namespace {
+
+class ArtIconEngine final : public QIconEngine {
+  public:
+    explicit ArtIconEngine(QString name) : name_(std::move(name)) {}
+    QPixmap pixmap(const QSize& size, QIcon::Mode, QIcon::State) override {
+        return ArtPixmap(name_, size, 1.0);
+    }
+    QPixmap scaledPixmap(const QSize& size, QIcon::Mode, QIcon::State, qreal scale) override {
+        return ArtPixmap(name_, size, scale);
+    }
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode, QIcon::State) override {
+        const qreal dpr = painter->device()->devicePixelRatioF();
+        painter->drawPixmap(rect, ArtPixmap(name_, rect.size(), dpr));
+    }
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override {
+        return {QSize(16, 16), QSize(32, 32), QSize(64, 64), QSize(128, 128)};
+    }
+    QIconEngine* clone() const override { return new ArtIconEngine(name_); }
+    QString key() const override { return QStringLiteral("vex-art"); }
+
+  private:
+    QString name_;
+};
+
+}  // namespace
+
+QIcon AppIcon() {
+    return QIcon(new ArtIconEngine(QStringLiteral("icon")));
 }
 
 QString CardArtName(int picture) {
