@@ -1,5 +1,6 @@
 #include "ui/Art.h"
 
+#include <QFile>
 #include <QGuiApplication>
 #include <QHash>
 #include <QIconEngine>
@@ -177,7 +178,7 @@ QCursor HandCursor() {
         // The finger tip of the drawing is the hot spot.
         constexpr int kHotX = 9, kHotY = 1;
         const qreal dpr = qApp ? qApp->devicePixelRatio() : 1.0;
-        if (!QSvgRenderer(QStringLiteral(":/art/hand.svg")).isValid())
+        if (!QFile::exists(QStringLiteral(":/art/hand.svg")))
             return QCursor(Qt::PointingHandCursor);
         return QCursor(ArtPixmap(QStringLiteral("hand"), QSize(32, 32), dpr), kHotX, kHotY);
     }();
