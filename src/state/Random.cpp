@@ -17,18 +17,25 @@ std::uint64_t SplitMix64(std::uint64_t& x) {
 
 }  // namespace
 
+// The numbers first, then the scaling: the generator's steps form one chain, and the scaling of
+// each number is independent work that the processor can overlap.
+void RandomSource::FillTries(Xoshiro256& engine) {
+    double r[3 * kBatch];
+    for (double& x : r) x = UnitInterval(engine());
+    for (int i = 0; i < kBatch; ++i) batch_[i] = PickTry(r[3 * i], r[3 * i + 1], r[3 * i + 2]);
+    SetBatch(kBatch);
+}
+
 void Xoshiro256::Seed(std::uint64_t seed) {
     for (auto& word : s_) word = SplitMix64(seed);  // never all zero: splitmix64 is a bijection
 }
 
 void ClockRandom::Refill() {
-    for (double& r : batch_) r = UnitInterval(engine_());
-    SetBatch(kBatch);
+    FillTries(engine_);
 }
 
 void SeededRandom::Refill() {
-    for (double& r : batch_) r = UnitInterval(engine_());
-    SetBatch(kBatch);
+    FillTries(engine_);
 }
 
 void ClockRandom::Reseed() {

@@ -34,7 +34,7 @@ QPixmap Placeholder(const QString& name, QSize pixels) {
 
 // The pictures drawn at build time, found by name and size in device pixels.
 class RasterArt {
-  public:
+public:
     RasterArt() {
         const QResource resource(QStringLiteral(":/raster/art"));
         // Stored uncompressed, so the bytes are read in place; each picture is compressed.
@@ -82,7 +82,7 @@ class RasterArt {
         return image;
     }
 
-  private:
+private:
     struct Entry {
         QSize size;
         Packing packing = Packing::Zlib;
@@ -130,7 +130,7 @@ QPixmap ArtPixmap(const QString& name, QSize logical_size, qreal device_pixel_ra
 namespace {
 
 class ArtIconEngine final : public QIconEngine {
-  public:
+public:
     explicit ArtIconEngine(QString name) : name_(std::move(name)) {}
     QPixmap pixmap(const QSize& size, QIcon::Mode, QIcon::State) override {
         return ArtPixmap(name_, size, 1.0);
@@ -148,7 +148,7 @@ class ArtIconEngine final : public QIconEngine {
     QIconEngine* clone() const override { return new ArtIconEngine(name_); }
     QString key() const override { return QStringLiteral("vex-art"); }
 
-  private:
+private:
     QString name_;
 };
 
