@@ -20,9 +20,12 @@ std::uint64_t SplitMix64(std::uint64_t& x) {
 // The numbers first, then the scaling: the generator's steps form one chain, and the scaling of
 // each number is independent work that the processor can overlap.
 void RandomSource::FillTries(Xoshiro256& engine) {
-    double r[3 * kBatch];
-    for (double& x : r) x = UnitInterval(engine());
-    for (int i = 0; i < kBatch; ++i) batch_[i] = PickTry(r[3 * i], r[3 * i + 1], r[3 * i + 2]);
+    for (Try& t : batch_) {
+        const double deck = UnitInterval(engine());
+        const double suit = UnitInterval(engine());
+        const double value = UnitInterval(engine());
+        t = PickTry(deck, suit, value);
+    }
     SetBatch(kBatch);
 }
 
