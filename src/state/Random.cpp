@@ -17,8 +17,8 @@ std::uint64_t SplitMix64(std::uint64_t& x) {
 
 }  // namespace
 
-// The numbers first, then the scaling: the generator's steps form one chain, and the scaling of
-// each number is independent work that the processor can overlap.
+// Each try is scaled as soon as its three numbers are made: the generator's steps form one chain,
+// and the processor scales a try while it waits on the next step.
 void RandomSource::FillTries(Xoshiro256& engine) {
     for (Try& t : batch_) {
         const double deck = UnitInterval(engine());

@@ -158,15 +158,14 @@ QIcon AppIcon() {
     return QIcon(new ArtIconEngine(QStringLiteral("icon")));
 }
 
-QString CardArtName(int picture) {
-    return QStringLiteral("card%1").arg(picture);
-}
+QString CardArtName(int picture) { return QStringLiteral("card%1").arg(picture); }
 
 QString CardInWords(int picture) {
     if (picture == kCardBack) return QStringLiteral("Card back");
     if (picture < kFirstCardFace || picture > kCardBack) return {};
-    static const char* const kValues[] = {"Ace",   "Two",  "Three", "Four", "Five",  "Six", "Seven",
-                                          "Eight", "Nine", "Ten",   "Jack", "Queen", "King"};
+    static const char* const kValues[] = {"Ace",   "Two",   "Three", "Four", "Five",
+                                          "Six",   "Seven", "Eight", "Nine", "Ten",
+                                          "Jack",  "Queen", "King"};
     static const char* const kSuits[] = {"spades", "hearts", "diamonds", "clubs"};
     const int index = picture - kFirstCardFace;
     return QStringLiteral("%1 of %2").arg(kValues[index % 13], kSuits[index / 13]);
