@@ -21,7 +21,8 @@ public:
     CaptionText& operator=(std::string_view text) { return assign(text); }
     CaptionText& assign(std::string_view text) {
         number_pending_ = false;
-        text_.assign(text);
+        // Most writes repeat what the caption already says ("Please bet..." every round).
+        if (text_ != text) text_.assign(text);
         return *this;
     }
     CaptionText& append(std::string_view text) {
