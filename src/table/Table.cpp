@@ -1,5 +1,6 @@
 // The table window's start-up, its card slots, chip betting, New Game and Exit.
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <limits>
 
@@ -12,8 +13,21 @@ namespace vex {
 namespace {
 
 constexpr std::string_view kPleaseBet = "Please bet...";
+// The tags of the chips of the rack, in the order of kChipValues.
+constexpr std::array<std::string_view, kChipCount> kChipTags{"10", "50", "100", "500"};
 // Bet is a 16-bit amount: no chip may take it further than this, whatever the table maximum.
 constexpr std::int32_t kLargestBet = std::numeric_limits<std::int16_t>::max();
+
+// The chip a tag stands for, 0 for none. The chips' own tags are known at once; any other text
+// is read as an amount and must come to one of the chips' values.
+int ChipValue(std::string_view tag) {
+    for (std::size_t i = 0; i < kChipValues.size(); ++i)
+        if (tag == kChipTags[i]) return kChipValues[i];
+    const auto amount = ReadTypedAmount(tag);
+    for (int value : {500, 100, 50, 10})
+        if (amount && *amount == value) return value;
+    return 0;
+}
 
 }  // namespace
 
@@ -58,13 +72,7 @@ void Game::TurnHoleCard() { ChargeImage(HoleCardSuit, DealerCards[2], kHoleCardS
 void Game::ChipDrop(std::string_view tag) {
     Form1.Label12.Visible = false;
 
-    const auto amount = ReadTypedAmount(tag);
-    int chip = 0;
-    for (int value : {500, 100, 50, 10})
-        if (amount && *amount == value) {
-            chip = value;
-            break;
-        }
+    const int chip = ChipValue(tag);
     if (chip == 0) return;
 
     const std::int32_t new_bet = std::int32_t{Bet} + chip;
