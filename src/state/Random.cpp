@@ -21,10 +21,10 @@ std::uint64_t SplitMix64(std::uint64_t& x) {
 // and the processor scales a try while it waits on the next step.
 void RandomSource::FillTries(Xoshiro256& engine) {
     for (Try& t : batch_) {
-        const double deck = UnitInterval(engine());
-        const double suit = UnitInterval(engine());
-        const double value = UnitInterval(engine());
-        t = PickTry(deck, suit, value);
+        t.Deck = PickBits(engine(), kDecks);
+        t.Suit = PickBits(engine(), kSuits);
+        t.Value = PickBits(engine(), kValues);
+        t.Mark = MarkOf(t.Deck, t.Suit, t.Value);
     }
     SetBatch(kBatch);
 }
@@ -33,13 +33,9 @@ void Xoshiro256::Seed(std::uint64_t seed) {
     for (auto& word : s_) word = SplitMix64(seed);  // never all zero: splitmix64 is a bijection
 }
 
-void ClockRandom::Refill() {
-    FillTries(engine_);
-}
+void ClockRandom::Refill() { FillTries(engine_); }
 
-void SeededRandom::Refill() {
-    FillTries(engine_);
-}
+void SeededRandom::Refill() { FillTries(engine_); }
 
 void ClockRandom::Reseed() {
     DropBatch();
