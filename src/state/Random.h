@@ -41,7 +41,9 @@ public:
     // number is m 2^-53 for the word's top 53 bits m, and scaling by a power of two is exact and
     // commutes with rounding, so m 2^-53 n rounds to the same double as m (n 2^-53), one
     // multiplication. It is never negative, so only the top of the range needs a clamp.
+    // For the four suits the product is exact: the suit is the word's top two bits.
     static std::int16_t PickBits(std::uint64_t bits, int n) {
+        if (n == 4) return static_cast<std::int16_t>((bits >> 62) + 1);
         const double scaled =
             static_cast<double>(static_cast<std::int64_t>(bits >> 11)) * (n * 0x1.0p-53);
         const int k = static_cast<int>(scaled);
