@@ -70,6 +70,11 @@ public:
         QImage image(pixels, QImage::Format_ARGB32_Premultiplied);
         const uchar* packed = data_ + it->offset;
         const auto length = static_cast<qsizetype>(it->length);
+        if (it->packing == Packing::Plain) {
+            if (length != image.sizeInBytes()) return {};
+            std::memcpy(image.bits(), packed, static_cast<std::size_t>(length));
+            return image;
+        }
         if (it->packing == Packing::ClearRuns) {
             image.fill(Qt::transparent);
             auto* out = reinterpret_cast<quint32*>(image.bits());

@@ -32,6 +32,7 @@ inline constexpr int kRasterMagicSize = 8;
 enum class Packing : quint32 {
     Zlib = 0,       // qCompress
     ClearRuns = 1,  // repeated: clear pixels to skip (u32), pixels that follow (u32), those pixels
+    Plain = 2,      // the pixels as they are: the small pictures of the first screen
 };
 
 // A picture that is mostly clear (the felt's lettering) is kept as runs: a quarter of its size

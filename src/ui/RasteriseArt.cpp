@@ -1,12 +1,15 @@
 // Draws the game's SVG pictures at the sizes the windows show them, at pixel ratios 1 and 2,
 // into one file that the program carries as a resource (the layout is in ArtRaster.h), so that
 // the first screen shows its pictures without drawing any SVG.
-//   rasterise_art OUT FILE.svg[@SCALE,SCALE...] ...
-// Without scales a picture is drawn at 1 and 2 times its own size.
+//   rasterise_art OUT [--plain NAME,NAME...] FILE.svg[@SCALE,SCALE...] ...
+// Without scales a picture is drawn at 1 and 2 times its own size. The pictures named after
+// --plain (the small ones of the first screen) are stored unpacked, to be shown without any
+// unpacking; a mostly clear picture is stored as runs; any other is compressed with zlib.
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QList>
+#include <QStringList>
 #include <QtEndian>
 #include <cstdio>
 
@@ -33,11 +36,18 @@ int main(int argc, char* argv[]) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     if (argc < 3) {
-        std::fprintf(stderr, "usage: rasterise_art OUT FILE.svg[@SCALE,SCALE...] ...\n");
+        std::fprintf(stderr,
+                     "usage: rasterise_art OUT [--plain NAME,...] FILE.svg[@SCALE,...] ...\n");
         return 2;
     }
+    int first_file = 2;
+    QStringList plain;
+    if (argc > 3 && QByteArray(argv[2]) == "--plain") {
+        plain = QString::fromLocal8Bit(argv[3]).split(QLatin1Char(','));
+        first_file = 4;
+    }
     QList<Entry> entries;
-    for (int i = 2; i < argc; ++i) {
+    for (int i = first_file; i < argc; ++i) {
         const QString arg = QString::fromLocal8Bit(argv[i]);
         const qsizetype at = arg.lastIndexOf(QLatin1Char('@'));
         const QString path = at < 0 ? arg : arg.left(at);
@@ -56,11 +66,14 @@ int main(int argc, char* argv[]) {
             const QImage image = vex::ui::RenderArt(renderer, pixels);
             const QByteArray raw(reinterpret_cast<const char*>(image.constBits()),
                                  image.sizeInBytes());
+            const QString name = QFileInfo(path).completeBaseName();
             const QByteArray runs = vex::ui::PackClearRuns(image);
-            const bool mostly_clear = runs.size() * 4 <= raw.size();
-            entries.append({QFileInfo(path).completeBaseName().toUtf8(), pixels,
-                            mostly_clear ? vex::ui::Packing::ClearRuns : vex::ui::Packing::Zlib,
-                            mostly_clear ? runs : qCompress(raw, 9)});
+            if (plain.contains(name))
+                entries.append({name.toUtf8(), pixels, vex::ui::Packing::Plain, raw});
+            else if (runs.size() * 4 <= raw.size())  // mostly clear
+                entries.append({name.toUtf8(), pixels, vex::ui::Packing::ClearRuns, runs});
+            else
+                entries.append({name.toUtf8(), pixels, vex::ui::Packing::Zlib, qCompress(raw, 9)});
         }
     }
 
