@@ -457,6 +457,19 @@ TEST(CoachUnseen, TheHoleCardIsUnseenAndTheCountFollowsTheCardsShown) {
     const HiLo count = HiLoCount(hidden);
     EXPECT_EQ(count.running, 1);
     EXPECT_NEAR(count.true_count, 52.0 / hidden.total(), 1e-12);
+
+    // An empty shoe takes back, mid-round, every card but the five on the table.
+    Game& g = t.game;
+    for (auto& deck : g.ShoeUsed)
+        for (auto& suit : deck)
+            for (auto& used : suit) used = 1;
+    g.ShoeCardsLeft = 0;
+    t.rng.Stack(9);
+    g.bnCard_Click();
+    const Composition refilled = UnseenCards(g, true);
+    EXPECT_EQ(refilled.total(), kShoeSize - 5 + 1);
+    EXPECT_EQ(refilled.count[9], 23);
+    EXPECT_EQ(refilled.count[1], 24);
 }
 
 }  // namespace
