@@ -8,6 +8,7 @@
 #include <map>
 #include <random>
 #include <string>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -289,9 +290,12 @@ private:
         return 0;
     }
 
-    // What the coach says for these hands, asked once per distinct situation.
+    // What the coach says for these hands, asked once per distinct situation: the cards of each
+    // hand in any order (counts per value, three bits each) and the decision.
     Action Choose(const Spot& spot) {
-        const auto key = std::make_tuple(spot.player, spot.right, spot.decision);
+        std::uint64_t key = static_cast<std::uint64_t>(spot.decision);
+        for (int v : spot.player) key += std::uint64_t{1} << (2 + 3 * (Point(v) - 1));
+        for (int v : spot.right) key += std::uint64_t{1} << (32 + 3 * (Point(v) - 1));
         if (auto it = choices_.find(key); it != choices_.end()) return it->second;
         std::vector<int> seen = spot.player;
         seen.insert(seen.end(), spot.right.begin(), spot.right.end());
@@ -373,7 +377,7 @@ private:
     Counts c_{};
     int n_ = 0;
     Engine engine_;
-    std::map<std::tuple<std::vector<int>, std::vector<int>, Decision>, Action> choices_;
+    std::unordered_map<std::uint64_t, Action> choices_;
 };
 
 // A fixed seed keeps the check repeatable: at 95% each comparison misses one seed in twenty.
@@ -453,6 +457,19 @@ TEST(CoachUnseen, TheHoleCardIsUnseenAndTheCountFollowsTheCardsShown) {
     const HiLo count = HiLoCount(hidden);
     EXPECT_EQ(count.running, 1);
     EXPECT_NEAR(count.true_count, 52.0 / hidden.total(), 1e-12);
+
+    // An empty shoe takes back, mid-round, every card but the five on the table.
+    Game& g = t.game;
+    for (auto& deck : g.ShoeUsed)
+        for (auto& suit : deck)
+            for (auto& used : suit) used = 1;
+    g.ShoeCardsLeft = 0;
+    t.rng.Stack(9);
+    g.bnCard_Click();
+    const Composition refilled = UnseenCards(g, true);
+    EXPECT_EQ(refilled.total(), kShoeSize - 5 + 1);
+    EXPECT_EQ(refilled.count[9], 23);
+    EXPECT_EQ(refilled.count[1], 24);
 }
 
 }  // namespace
