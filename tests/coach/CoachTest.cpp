@@ -446,17 +446,17 @@ TEST(CoachKnownValues, SixDeckStandOnSeventeenOrderings) {
 TEST(CoachUnseen, TheHoleCardIsUnseenAndTheCountFollowsTheCardsShown) {
     test::Table t;
     t.BetChips({10});
-    t.Deal(5, 6, 10, 1);  // 11 against a ten, an ace in the hole (dealt as clubs)
+    t.Deal(5, 6, 9, 1);  // 11 against a nine, an ace in the hole
     const TableState& s = t.game;
     const Composition hidden = UnseenCards(s, true);
     EXPECT_EQ(hidden.total(), s.ShoeCardsLeft + 1);
     EXPECT_EQ(hidden.count[1], 24);
-    EXPECT_EQ(hidden.count[10], 95);
+    EXPECT_EQ(hidden.count[10], 96);
     EXPECT_EQ(UnseenCards(s, false).count[1], 23);
-    // Seen: a 5 and a 6 (+2) and a ten (-1); the ace in the hole is not counted yet.
+    // Seen: a 5 and a 6 (+2) and a nine (0); the ace in the hole is not counted yet.
     const HiLo count = HiLoCount(hidden);
-    EXPECT_EQ(count.running, 1);
-    EXPECT_NEAR(count.true_count, 52.0 / hidden.total(), 1e-12);
+    EXPECT_EQ(count.running, 2);
+    EXPECT_NEAR(count.true_count, 2 * 52.0 / hidden.total(), 1e-12);
 
     // An empty shoe takes back, mid-round, every card but the five on the table.
     Game& g = t.game;
@@ -468,7 +468,7 @@ TEST(CoachUnseen, TheHoleCardIsUnseenAndTheCountFollowsTheCardsShown) {
     g.bnCard_Click();
     const Composition refilled = UnseenCards(g, true);
     EXPECT_EQ(refilled.total(), kShoeSize - 5 + 1);
-    EXPECT_EQ(refilled.count[9], 23);
+    EXPECT_EQ(refilled.count[9], 22);  // the up card and the hit
     EXPECT_EQ(refilled.count[1], 24);
 }
 
