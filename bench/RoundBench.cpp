@@ -7,7 +7,7 @@ namespace {
 
 // A window system that declines insurance and shows nothing.
 class QuietPlatform : public vex::Platform {
-public:
+  public:
     std::string InputBox(std::string_view, std::string_view, std::string_view,
                          const vex::ScreenPlace*) override {
         return "0";
@@ -24,14 +24,12 @@ public:
 void PlayRound(vex::Game& g) {
     g.ChipDrop("10");
     g.bnDeal_Click();
-    if (g.Form1.Timer2.Enabled) {  // the reshuffle pause, then the real deal
+    if (g.Phase == vex::RoundPhase::Shuffling) {  // the reshuffle pause, then the real deal
         g.Timer2_Timer();
         g.bnDeal_Click();
     }
-    if (g.Form1.bnCard.Visible) {
-        while (g.Form1.bnCard.Visible && g.PlayerTotal < 17) g.bnCard_Click();
-        if (g.Form1.bnStay.Visible) g.bnStay_Click();
-    }
+    while (g.Phase == vex::RoundPhase::MainHand && g.PlayerTotal < 17) g.bnCard_Click();
+    if (g.Phase == vex::RoundPhase::MainHand) g.bnStay_Click();
     g.Timer1_Timer();
     if (g.Credit < 10) g.Credit += 1000;
 }
@@ -45,8 +43,8 @@ void BM_WholeRound(benchmark::State& state) {
         PlayRound(game);
         benchmark::DoNotOptimize(game.Credit);
     }
-    state.counters["rounds/s"] = benchmark::Counter(static_cast<double>(state.iterations()),
-                                                    benchmark::Counter::kIsRate);
+    state.counters["rounds/s"] =
+        benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
 }
 BENCHMARK(BM_WholeRound);
 

@@ -50,19 +50,21 @@ void Step(vex::ui::MainWindow& table, void (vex::Game::*handler)()) {
 // The insurance box is modal: answer it "0" (its default) from inside its own event loop.
 void AnswerInsuranceSoon() {
     QTimer::singleShot(0, [] {
-        if (auto* box = qobject_cast<QInputDialog*>(QApplication::activeModalWidget())) box->accept();
+        if (auto* box = qobject_cast<QInputDialog*>(QApplication::activeModalWidget()))
+            box->accept();
     });
 }
 
-void PlayHandTo17(vex::ui::MainWindow& table, const std::int16_t& total, bool split_hand) {
-    const vex::Form1Model& m = table.game().Form1;
-    const vex::Control& hit = split_hand ? m.bnCardSplit : m.bnCard;
-    while (hit.Visible && total < 17) Step(table, split_hand ? &vex::Game::bnCardSplit_Click : &vex::Game::bnCard_Click);
+void PlayHandTo17(vex::ui::MainWindow& table, const std::int16_t& total, vex::RoundPhase hand) {
+    const bool split_hand = hand != vex::RoundPhase::MainHand;
+    while (table.game().Phase == hand && total < 17)
+        Step(table, split_hand ? &vex::Game::bnCardSplit_Click : &vex::Game::bnCard_Click);
 }
 
 void PlayRound(vex::ui::MainWindow& table) {
     vex::Game& g = table.game();
     const vex::Form1Model& m = g.Form1;
+    using enum vex::RoundPhase;
     if (g.Credit < 1000) {
         table.Run([](vex::Game& game) { game.Credit += 100000; });
         Settle();
@@ -71,25 +73,26 @@ void PlayRound(vex::ui::MainWindow& table) {
     Settle();
     AnswerInsuranceSoon();
     Step(table, &vex::Game::bnDeal_Click);
-    if (m.Timer2.Enabled) {  // the reshuffle's pause
+    if (g.Phase == Shuffling) {  // the reshuffle's pause
         Step(table, &vex::Game::Timer2_Timer);
         AnswerInsuranceSoon();
         Step(table, &vex::Game::bnDeal_Click);
     }
-    if (m.bnSplit.Visible) {
+    if (g.Phase == MainHand && m.bnSplit.Visible) {
         Step(table, &vex::Game::bnSplit_Click);
-        PlayHandTo17(table, g.PlayerTotal, true);
-        if (m.bnStandSplit.Visible) Step(table, &vex::Game::bnStandSplit_Click);
+        PlayHandTo17(table, g.PlayerTotal, LeftHand);
+        if (g.Phase == LeftHand) Step(table, &vex::Game::bnStandSplit_Click);
         Step(table, &vex::Game::Timer3_Timer);
-        PlayHandTo17(table, g.SplitTotal, true);
-        if (m.bnStandSplit.Visible) Step(table, &vex::Game::bnStandSplit_Click);
-    } else if (m.bnDouble.Visible && g.PlayerTotal == 11) {
+        PlayHandTo17(table, g.SplitTotal, RightHand);
+        if (g.Phase == RightHand || g.Phase == RightHandDone)
+            Step(table, &vex::Game::bnStandSplit_Click);
+    } else if (g.Phase == MainHand && m.bnDouble.Visible && g.PlayerTotal == 11) {
         Step(table, &vex::Game::bnDouble_Click);
-    } else if (m.bnCard.Visible) {
-        PlayHandTo17(table, g.PlayerTotal, false);
-        if (m.bnStay.Visible) Step(table, &vex::Game::bnStay_Click);
+    } else if (g.Phase == MainHand) {
+        PlayHandTo17(table, g.PlayerTotal, MainHand);
+        if (g.Phase == MainHand) Step(table, &vex::Game::bnStay_Click);
     }
-    if (!m.Timer1.Enabled) {
+    if (g.Phase != Settled) {
         std::fprintf(stderr, "window_rounds: a round did not end\n");
         std::exit(1);
     }

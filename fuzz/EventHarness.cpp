@@ -619,6 +619,7 @@ private:
         hole_turned_ = false;
         dealer_total_shown_ = false;
         split_round_ = false;
+        doubled_ = false;
         right_second_ = false;
         if (game_.Form1.Label12.Visible) Fail("the prompt stays shown during the round");
 
@@ -764,6 +765,7 @@ private:
             return;
         }
         bet_ *= 2;
+        doubled_ = true;
         if (watch_.event_cards.empty()) return Fail("Double dealt no card");
         main_.cards.push_back(watch_.event_cards[0]);
         if (main_.Total() > 21) {
@@ -945,7 +947,7 @@ private:
         main_.cards.clear();
         right_.cards.clear();
         dealer_.cards.clear();
-        hole_turned_ = dealer_total_shown_ = split_round_ = right_second_ = false;
+        hole_turned_ = dealer_total_shown_ = split_round_ = right_second_ = doubled_ = false;
         pair_offered_ = false;
     }
 
@@ -1060,7 +1062,9 @@ private:
 
     void CheckHands() {
         const Form1Model& f = game_.Form1;
-        CheckHand("player", main_, game_.PlayerCards.data(), game_.PlayerCardCount, game_.PlayerTotal, game_.PlayerSoftAce, true);
+        // A double stores its card at position 3 but leaves the count at 2.
+        CheckHand("player", main_, game_.PlayerCards.data(),
+                  game_.PlayerCardCount + (doubled_ ? 1 : 0), game_.PlayerTotal, game_.PlayerSoftAce, true);
         CheckHand("dealer", dealer_, game_.DealerCards.data(), static_cast<int>(dealer_.Size()), game_.DealerTotal, game_.DealerSoftAce, false);
         if (split_round_)
             CheckHand("right hand", right_, game_.SplitCards.data(), game_.SplitCardCount, game_.SplitTotal, game_.SplitSoftAce, right_second_);
@@ -1114,7 +1118,7 @@ private:
     Phase phase_ = Phase::Betting;
     Hand main_, right_, dealer_;
     bool pair_offered_ = false, hole_turned_ = false, dealer_total_shown_ = false;
-    bool split_round_ = false, right_second_ = false;
+    bool split_round_ = false, right_second_ = false, doubled_ = false;
     std::int64_t money_ = 500, debt_ = 0;
     int bet_ = 0;
     int min_bet_ = 10;

@@ -33,6 +33,7 @@ std::string HalfBetPrompt(std::int16_t bet) {
 }  // namespace
 
 void Game::bnDeal_Click() {
+    if (!Usable(Form1.bnDeal)) return;
     // 1-2. Bet check, refusal or reshuffle.
     if (Bet > MaxBet || Bet < MinBet || RoundsSinceShuffle >= kRoundsBetweenShuffles) {
         if (RoundsSinceShuffle < kRoundsBetweenShuffles || Bet < kSmallestBetForShuffle) {
@@ -44,6 +45,7 @@ void Game::bnDeal_Click() {
         ShuffleShoe(*this, random_);
         Form1.Timer2.Start();
         RoundsSinceShuffle = 0;
+        Phase = RoundPhase::Shuffling;
         return;
     }
 
@@ -99,6 +101,7 @@ void Game::bnDeal_Click() {
         Form1.Commentaire.Show(kDealerBlackJackLost);
         TurnHoleCard();
         Form1.Timer1.Start();
+        Phase = RoundPhase::Settled;
         return;
     }
     if (PlayerTotal == 21 && DealerTotal != 21) {
@@ -106,6 +109,7 @@ void Game::bnDeal_Click() {
         Pay(static_cast<std::int64_t>(std::nearbyint(2.5 * Bet)));  // half to even
         Form1.Commentaire.Visible = true;
         Form1.Timer1.Start();
+        Phase = RoundPhase::Settled;
         return;
     }
     if (PlayerTotal == 21 && DealerTotal == 21) {
@@ -114,6 +118,7 @@ void Game::bnDeal_Click() {
         Form1.Commentaire.Visible = true;
         TurnHoleCard();
         Form1.Timer1.Start();
+        Phase = RoundPhase::Settled;
         return;
     }
 
@@ -124,6 +129,7 @@ void Game::bnDeal_Click() {
         Form1.bnStay.Visible = true;
         Form1.bnDouble.Visible = true;
         if (pair) Form1.bnSplit.Visible = true;
+        Phase = RoundPhase::MainHand;
         return;
     }
 
@@ -133,9 +139,10 @@ void Game::bnDeal_Click() {
     const bool half_bet = InsuranceHalfBet != kFalse;
     const std::string prompt =
         half_bet ? HalfBetPrompt(Bet) : std::string("Please enter amount of insurance");
+    Phase = RoundPhase::Insurance;
     for (;;) {
-        const std::string answer = platform_.InputBox(prompt, "Insurance", "0",
-                                                      half_bet ? &kInsuranceBoxPlace : nullptr);
+        const std::string answer =
+            platform_.InputBox(prompt, "Insurance", "0", half_bet ? &kInsuranceBoxPlace : nullptr);
         const auto amount = ReadTypedAmount(answer);
         if (!amount) {
             platform_.MessageBox("Hey, this is too much!");
@@ -155,18 +162,21 @@ void Game::bnDeal_Click() {
         Form1.Commentaire.Show("Dealer has BlackJack...Insurance won!");
         Pay(2 * std::int64_t{Insurance});
         Form1.Timer1.Start();
+        Phase = RoundPhase::Settled;
         return;
     }
     if (DealerTotal == 21) {
         TurnHoleCard();
         Form1.Commentaire.Show(kDealerBlackJackLost);
         Form1.Timer1.Start();
+        Phase = RoundPhase::Settled;
         return;
     }
     Form1.bnCard.Visible = true;
     Form1.bnStay.Visible = true;
     Form1.bnDouble.Visible = true;
     if (pair && Credit >= Bet) Form1.bnSplit.Visible = true;
+    Phase = RoundPhase::MainHand;
 }
 
 }  // namespace vex

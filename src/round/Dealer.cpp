@@ -40,6 +40,7 @@ void Game::SettleMainHand() {
     Form1.Commentaire.Visible = true;
     Pay(paid);
     Form1.Timer1.Start();
+    Phase = RoundPhase::Settled;
 }
 
 }  // namespace vex

@@ -7,6 +7,7 @@ void Game::Timer1_Timer() {
     Bet = 0;
     ClearTable();
     Form1.Timer1.Stop();
+    Phase = RoundPhase::Betting;
     if (Credit < 10) {
         Form1.Commentaire.Show("Not enough credit...Click the 'Borrow' submenu !");
         platform_.DropGameMenu();
@@ -17,6 +18,7 @@ void Game::Timer2_Timer() {
     Form1.Commentaire.Visible = false;
     Form1.bnDeal.Enabled = true;
     Form1.Timer2.Stop();
+    Phase = RoundPhase::Betting;
 }
 
 }  // namespace vex

@@ -13,7 +13,7 @@ constexpr std::string_view kPlayerBusted = "Player busted...You lost!";
 }  // namespace
 
 void Game::bnCard_Click() {
-    if (PlayerCardCount >= kPlayerHandSize) return;  // the sixth card has already ended the hand
+    if (!Usable(Form1.bnCard)) return;
 
     Form1.Commentaire.Visible = false;
     Form1.bnDouble.Visible = false;
@@ -35,15 +35,18 @@ void Game::bnCard_Click() {
         Form1.Commentaire.Show("You have drawn 6 cards...You won!");
         Pay(2 * std::int64_t{Bet});
         Form1.Timer1.Start();
+        Phase = RoundPhase::Settled;
     } else if (PlayerTotal > 21) {
         Form1.bnCard.Visible = false;
         Form1.bnStay.Visible = false;
         Form1.Commentaire.Show(kPlayerBusted);
         Form1.Timer1.Start();
+        Phase = RoundPhase::Settled;
     }
 }
 
 void Game::bnStay_Click() {
+    if (!Usable(Form1.bnStay)) return;
     Form1.Commentaire.Visible = false;
     Form1.bnCard.Visible = false;
     Form1.bnStay.Visible = false;
@@ -61,6 +64,7 @@ bool Game::CanDoubleStake() const {
 }
 
 void Game::bnDouble_Click() {
+    if (!Usable(Form1.bnDouble)) return;
     if (!CanDoubleStake()) {
         Form1.Commentaire.Show(kNotEnoughCredit);
         return;
@@ -76,7 +80,6 @@ void Game::bnDouble_Click() {
     Form1.bnSplit.Visible = false;
 
     Draw();
-    PlayerCardCount = 3;
     PlayerCards[3] = DrawnCard.Value;
     const Score hand = ScoreNextCard({PlayerTotal, PlayerSoftAce}, DrawnCard.Value);
     PlayerTotal = hand.Total;
@@ -88,6 +91,7 @@ void Game::bnDouble_Click() {
     if (PlayerTotal > 21) {
         Form1.Commentaire.Show(kPlayerBusted);
         Form1.Timer1.Start();
+        Phase = RoundPhase::Settled;
         return;
     }
     TirageBanque();

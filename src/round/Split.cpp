@@ -29,9 +29,12 @@ Game::SplitHand Game::RightHand() {
             Form1.lblTotalSplit, Form1.CommentaireDroite, true};
 }
 
-Game::SplitHand Game::HandInPlay() { return ActiveSplitHand == 0 ? LeftHand() : RightHand(); }
+Game::SplitHand Game::HandInPlay() {
+    return ActiveSplitHand == 0 ? LeftHand() : RightHand();
+}
 
 void Game::bnSplit_Click() {
+    if (!Usable(Form1.bnSplit)) return;
     if (!CanDoubleStake()) {
         Form1.Commentaire.Show(kNotEnoughCredit);
         return;
@@ -73,11 +76,12 @@ void Game::bnSplit_Click() {
     Form1.Commentaire.Show("Now play left hand...");
     Form1.bnCardSplit.Visible = true;
     Form1.bnStandSplit.Visible = true;
+    Phase = RoundPhase::LeftHand;
 }
 
 void Game::bnCardSplit_Click() {
+    if (!Usable(Form1.bnCardSplit)) return;
     SplitHand hand = HandInPlay();
-    if (hand.count >= kPlayerHandSize) return;  // the sixth card has already ended this hand
 
     Draw();
     ++hand.count;
@@ -104,9 +108,11 @@ void Game::bnCardSplit_Click() {
         Form1.bnCardSplit.Visible = false;
         Form1.bnStandSplit.Visible = false;
         Form1.Timer3.Start();
+        Phase = RoundPhase::PassingToRight;
     } else {
         Form1.bnCardSplit.Visible = false;
         if (busted) Form1.Commentaire.Show("Press Finish...");
+        Phase = RoundPhase::RightHandDone;
     }
 }
 
@@ -126,13 +132,16 @@ void Game::Timer3_Timer() {
     Form1.bnStandSplit.Visible = true;
     SplitCardCount = 2;
     Form1.Timer3.Stop();
+    Phase = RoundPhase::RightHand;
 }
 
 void Game::bnStandSplit_Click() {
+    if (!Usable(Form1.bnStandSplit)) return;
     Form1.bnStandSplit.Visible = false;
     Form1.bnCardSplit.Visible = false;
     if (ActiveSplitHand == 0) {
         Form1.Timer3.Start();
+        Phase = RoundPhase::PassingToRight;
         return;
     }
 
@@ -147,6 +156,7 @@ void Game::bnStandSplit_Click() {
     SettleSplitHand(left);
     SettleSplitHand(right);
     Form1.Timer1.Start();
+    Phase = RoundPhase::Settled;
 }
 
 void Game::SettleSplitHand(const SplitHand& hand) {

@@ -5,6 +5,7 @@
 
 #include "bank/BankModel.h"
 #include "dialogs/DialogModels.h"
+#include "round/Phase.h"
 #include "state/Random.h"
 #include "state/TableState.h"
 #include "table/Form1Model.h"
@@ -19,9 +20,10 @@ inline constexpr std::string_view kNotEnoughCredit = "Not enough credit or over 
 // named after the control and event that raise them; each runs to its end and writes the state
 // and the models in the order the rules of the table give.
 class Game : public TableState {
-public:
+  public:
     Game(Platform& platform, RandomSource& random) : platform_(platform), random_(random) {}
 
+    RoundPhase Phase = RoundPhase::Betting;
     Form1Model Form1;
     BankModel frmBank;
     RulesModel Rules;
@@ -32,7 +34,8 @@ public:
     // Table window (table/).
     void Form_Load();
     std::int16_t ChargeImage(std::int16_t Couleur, std::int16_t Valeur, int Image);
-    void ChipDrop(std::string_view tag);  // a chip dropped on Image3 or on LabelMise
+    void ChipDrop(std::string_view tag);  // a chip dropped on Image3 or on LabelMise; nothing
+                                          // happens while betting is closed
     void bnClear_Click();
     void mnuNewGame_Click();
     void mnuExit_Click();
@@ -73,8 +76,13 @@ public:
     void frmAbout_Closed();
 
     Platform& platform() { return platform_; }
+    // Betting is open between rounds: the chips can be dragged onto the spot.
+    bool BettingOpen() const;
 
-private:
+    // A control the player can click: shown and enabled. A click on any other does nothing.
+    static bool Usable(const Control& c) { return c.Visible && c.Enabled; }
+
+  private:
     // Draws one card into DrawnCard.
     void Draw();
     // Adds a payout to Credit; the sum is formed in 64 bits and kept within Credit's range.

@@ -67,9 +67,17 @@ void Game::Pay(std::int64_t amount) {
 
 void Game::SetChipsDraggable(bool draggable) { Form1.ChipDraggable.fill(draggable); }
 
+bool Game::BettingOpen() const {
+    return std::find(Form1.ChipDraggable.begin(), Form1.ChipDraggable.end(), true) !=
+           Form1.ChipDraggable.end();
+}
+
 void Game::TurnHoleCard() { ChargeImage(HoleCardSuit, DealerCards[2], kHoleCardSlot); }
 
 void Game::ChipDrop(std::string_view tag) {
+    // Betting is closed from the deal until the table is cleared: a chip that arrives anyway (from
+    // another program, or in the pause after a round) must not reach the bet.
+    if (!BettingOpen()) return;
     Form1.Label12.Visible = false;
 
     const int chip = ChipValue(tag);
@@ -98,6 +106,7 @@ void Game::ChipDrop(std::string_view tag) {
 }
 
 void Game::bnClear_Click() {
+    if (!Usable(Form1.bnClear)) return;
     Form1.Label12.Show(kPleaseBet);
     Credit += Bet;
     Bet = 0;
@@ -142,6 +151,7 @@ void Game::mnuNewGame_Click() {
 
     SetTableDefaults();
     ClearTable();
+    Phase = RoundPhase::Betting;
 }
 
 void Game::mnuExit_Click() { platform_.EndProgram(); }

@@ -1,5 +1,6 @@
 #include "ui/Dialogs.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -61,6 +62,15 @@ void AddLine(QWidget* parent, const char* name, QPoint from, QPoint to, QColor c
 
 QString FromModel(const std::string& text) { return QString::fromStdString(text); }
 
+// An option button of the rules: its whole box takes the click, not only its dot and caption.
+class OptionButton : public QRadioButton {
+public:
+    using QRadioButton::QRadioButton;
+
+protected:
+    bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
+};
+
 PictureBox* AddIcon(QWidget* parent, const char* name, QPoint at) {
     auto* icon = new PictureBox(parent);
     icon->setObjectName(QLatin1String(name));
@@ -96,7 +106,9 @@ BankWindow::BankWindow(MainWindow& main) : QWidget(&main, Qt::Dialog), main_(mai
         return l;
     };
     on_check("Label7", QStringLiteral("587"), {472, 80, 57, 17}, GameFont(9.75, true, Face::OcrA));
-    on_check("Label1", QStringLiteral("Pay to the order of"), {144, 133, 57, 25}, GameFont(7.5, false));
+    // In the default 8.25 pt the two lines' ink needs 26 px: the box is 2 px taller than the 25 of
+    // the layout, down to just above the payee line.
+    on_check("Label1", QStringLiteral("Pay to the order of"), {144, 133, 57, 27}, GameFont(8.25, false));
     on_check("Label2", QStringLiteral("Monte Cristo Casino"), {208, 143, 177, 17},
              GameFont(9.75, true, Face::Handwriting));
     AddLine(this, "Line1", {144, 160}, {392, 160}, ink);
@@ -131,6 +143,7 @@ BankWindow::BankWindow(MainWindow& main) : QWidget(&main, Qt::Dialog), main_(mai
 
     Timer1_.setParent(this);
     Timer1_.setObjectName(QStringLiteral("Timer1"));
+    Timer1_.setTimerType(Qt::PreciseTimer);  // the signature shows for 1.5 s, like the table's pauses
     connect(&Timer1_, &QTimer::timeout, this, [this] { main_.Run([](Game& g) { g.frmBank_Timer1_Timer(); }); });
     Render();
 }
@@ -195,12 +208,16 @@ RulesWindow::RulesWindow(MainWindow& main) : QWidget(&main, Qt::Dialog), main_(m
 
     auto option = [this](QGroupBox* f, const char* name, int index, std::string_view caption, QRect rect,
                          void (Game::*handler)(int)) {
-        auto* b = new QRadioButton(QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size())), f);
+        auto* b = new OptionButton(QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size())), f);
         b->setObjectName(QLatin1String(name));
         b->setProperty("index", index);
         b->setGeometry(rect);
         b->setFont(GameFont(9.75, true));
-        SetTextColour(b, Qt::white);
+        // White captions; the dot keeps the style's own colour so it shows on its white circle.
+        QPalette p = b->palette();
+        p.setColor(QPalette::WindowText, Qt::white);
+        p.setColor(QPalette::Text, QApplication::palette().color(QPalette::Text));
+        b->setPalette(p);
         connect(b, &QRadioButton::clicked, this, [this, handler, index] {
             main_.Run([&](Game& g) { (g.*handler)(index); });
         });
@@ -261,8 +278,20 @@ HelpWindow::HelpWindow(MainWindow& main) : QWidget(&main, Qt::Dialog), main_(mai
 }
 
 bool HelpWindow::eventFilter(QObject* watched, QEvent* event) {
-    const bool clicked = event->type() == QEvent::MouseButtonPress &&
-                         static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton;
+    // A topic opens as a link does: the button goes down on it and comes up over it again.
+    bool clicked = false;
+    if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonRelease) {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        if (mouse->button() != Qt::LeftButton) return QWidget::eventFilter(watched, event);
+        if (event->type() == QEvent::MouseButtonPress) {
+            pressed_topic_ = watched;
+            return true;
+        }
+        const auto* label = static_cast<QWidget*>(watched);
+        clicked = pressed_topic_ == watched && label->rect().contains(mouse->position().toPoint());
+        pressed_topic_ = nullptr;
+        if (!clicked) return true;
+    }
     const int key = event->type() == QEvent::KeyPress ? static_cast<QKeyEvent*>(event)->key() : 0;
     if (clicked || key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) {
         const int topic = watched->property("topic").toInt();

@@ -76,6 +76,7 @@ protected:
 private:
     MainWindow& main_;
     QLabel* lblRegles_;
+    QObject* pressed_topic_ = nullptr;  // the topic the mouse button went down on
 };
 
 // The about box, frmAbout: OK is both the default and the cancel button.

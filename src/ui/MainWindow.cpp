@@ -4,14 +4,17 @@
 #include <functional>
 #include <QCloseEvent>
 #include <QInputDialog>
+#include <QLayout>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QShortcut>
 
 #include "ui/Accessibility.h"
 #include "ui/Art.h"
+#include "ui/CoachWindow.h"
 #include "ui/Dialogs.h"
 #include "ui/Pictures.h"
 #include "ui/Style.h"
@@ -53,6 +56,29 @@ QString ForDisplay(std::string_view text) {
 
 }  // namespace
 
+KeyHandler HandlerForKey(int key, RoundPhase phase) {
+    using enum RoundPhase;
+    switch (key) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter: return phase == Betting ? &Game::bnDeal_Click : nullptr;
+        case Qt::Key_C: return phase == Betting || phase == Shuffling ? &Game::bnClear_Click : nullptr;
+        case Qt::Key_D: return phase == MainHand ? &Game::bnDouble_Click : nullptr;
+        case Qt::Key_P: return phase == MainHand ? &Game::bnSplit_Click : nullptr;
+        // During a split the twin buttons stand where Hit and Stand stand.
+        case Qt::Key_H:
+            if (phase == MainHand) return &Game::bnCard_Click;
+            if (phase == LeftHand || phase == RightHand) return &Game::bnCardSplit_Click;
+            return nullptr;
+        case Qt::Key_S:
+            if (phase == MainHand) return &Game::bnStay_Click;
+            if (phase == LeftHand) return &Game::bnStandSplit_Click;
+            return nullptr;
+        case Qt::Key_F:
+            return phase == RightHand || phase == RightHandDone ? &Game::bnStandSplit_Click : nullptr;
+        default: return nullptr;
+    }
+}
+
 void SyncTimer(QTimer& timer, unsigned& seen_starts, const vex::Timer& model) {
     if (model.Enabled && (!timer.isActive() || model.Starts != seen_starts)) {
         timer.start(model.Interval);
@@ -70,6 +96,9 @@ MainWindow::MainWindow(RandomSource& random, QWidget* parent)
     BuildMenus();
     BuildKeys();
     DescribeForScreenReaders(*this);
+    // The table is drawn for one size: the window is exactly the table and its menu bar, and the
+    // player cannot enlarge it.
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
 
     // Children of the window, so they can be found by name; members, so they die first.
     for (auto* link : {&Timer1_, &Timer2_, &Timer3_}) {
@@ -93,7 +122,7 @@ MainWindow::~MainWindow() {
     ending_ = true;
     for (QWidget* w : {static_cast<QWidget*>(bank_), static_cast<QWidget*>(end_),
                        static_cast<QWidget*>(rules_), static_cast<QWidget*>(help_),
-                       static_cast<QWidget*>(about_)})
+                       static_cast<QWidget*>(about_), static_cast<QWidget*>(coach_)})
         delete w;
 }
 
@@ -259,6 +288,14 @@ void MainWindow::BuildMenus() {
     item(mnuGame_, "mnuOptions", QStringLiteral("&Settings"), [](Game& g) { g.mnuOptions_Click(); });
     separator(mnuGame_, "mnusep2");
     item(mnuGame_, "mnuExit", QStringLiteral("E&xit"), [](Game& g) { g.mnuExit_Click(); });
+    // The coach stands beside the game: it opens from here, and never goes through the rules.
+    separator(mnuGame_, "mnusep4");
+    QAction* coach = mnuGame_->addAction(QStringLiteral("&Coach"));
+    coach->setObjectName(QStringLiteral("mnuCoach"));
+    // "?" is typed with Shift on most keyboards; either way it opens the coach.
+    coach->setShortcuts({QKeySequence(QStringLiteral("?")), QKeySequence(QStringLiteral("Shift+?"))});
+    coach->setShortcutContext(Qt::WindowShortcut);
+    connect(coach, &QAction::triggered, this, &MainWindow::OpenCoach);
 
     QMenu* help = bar->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));
@@ -270,38 +307,20 @@ void MainWindow::BuildMenus() {
 // Keys stand for the controls of the table: a key acts only when its control could be clicked
 // (or, for a chip, dragged) at that moment, and it runs the same handler the mouse would.
 void MainWindow::BuildKeys() {
-    auto usable = [](const Control& c) { return c.Visible && c.Enabled; };
     auto key = [this](QKeySequence sequence, std::function<void()> action) {
         auto* shortcut = new QShortcut(sequence, this);
         shortcut->setContext(Qt::WindowShortcut);
         shortcut->setAutoRepeat(false);
         connect(shortcut, &QShortcut::activated, this, std::move(action));
     };
-    auto button = [this, usable](const Control Form1Model::*control, void (Game::*handler)()) {
-        return [this, usable, control, handler] {
-            if (usable(game_.Form1.*control)) Run([handler](Game& g) { (g.*handler)(); });
-        };
-    };
-
-    key(Qt::Key_Return, button(&Form1Model::bnDeal, &Game::bnDeal_Click));
-    key(Qt::Key_Enter, button(&Form1Model::bnDeal, &Game::bnDeal_Click));
-    key(Qt::Key_C, button(&Form1Model::bnClear, &Game::bnClear_Click));
-    key(Qt::Key_D, button(&Form1Model::bnDouble, &Game::bnDouble_Click));
-    key(Qt::Key_P, button(&Form1Model::bnSplit, &Game::bnSplit_Click));
-    // During a split the twin buttons stand where Hit and Stand stand.
-    key(Qt::Key_H, [this, usable] {
-        if (usable(game_.Form1.bnCardSplit)) Run([](Game& g) { g.bnCardSplit_Click(); });
-        else if (usable(game_.Form1.bnCard)) Run([](Game& g) { g.bnCard_Click(); });
-    });
-    key(Qt::Key_S, [this, usable] {
-        const Control& twin = game_.Form1.bnStandSplit;
-        if (usable(twin) && twin.Caption == "Stand") Run([](Game& g) { g.bnStandSplit_Click(); });
-        else if (usable(game_.Form1.bnStay)) Run([](Game& g) { g.bnStay_Click(); });
-    });
-    key(Qt::Key_F, [this, usable] {
-        const Control& twin = game_.Form1.bnStandSplit;
-        if (usable(twin) && twin.Caption == "Finish") Run([](Game& g) { g.bnStandSplit_Click(); });
-    });
+    for (Qt::Key k : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_C, Qt::Key_D, Qt::Key_P, Qt::Key_H,
+                      Qt::Key_S, Qt::Key_F}) {
+        key(k, [this, k] {
+            // The handler itself does nothing if its button is hidden or disabled.
+            if (const KeyHandler handler = HandlerForKey(k, game_.Phase))
+                Run([handler](Game& g) { (g.*handler)(); });
+        });
+    }
     const Qt::Key chip_keys[kChipCount] = {Qt::Key_1, Qt::Key_2, Qt::Key_3, Qt::Key_4};
     for (int i = 0; i < kChipCount; ++i) {
         key(chip_keys[i], [this, i] {
@@ -329,7 +348,24 @@ void MainWindow::Render() {
     if (bank_) bank_->Render();
     if (rules_) rules_->Render();
     if (help_) help_->Render();
+    if (coach_) coach_->Render();
 }
+
+void MainWindow::OpenCoach() {
+    if (!coach_) {
+        coach_ = new CoachWindow(*this);
+        // Beside the table, where the screen has room for it.
+        coach_->adjustSize();
+        const QRect beside(frameGeometry().topRight() + QPoint(8, 0), coach_->frameGeometry().size());
+        if (screen() && screen()->availableGeometry().contains(beside)) coach_->move(beside.topLeft());
+    }
+    coach_->show();
+    coach_->raise();
+    coach_->activateWindow();
+    coach_->Render();
+}
+
+CoachWindow* MainWindow::coachWindow() const { return coach_; }
 
 void MainWindow::RenderTable() {
     const Form1Model& m = game_.Form1;
@@ -370,6 +406,7 @@ void MainWindow::RenderTable() {
 std::string MainWindow::InputBox(std::string_view prompt, std::string_view title,
                                  std::string_view default_answer, const ScreenPlace* place) {
     RenderTable();  // the player sees the cards the question is about
+    if (coach_) coach_->Render();  // and the coach values the question
     QInputDialog box(this);
     box.setObjectName(QStringLiteral("InputBox"));
     box.setWindowModality(Qt::ApplicationModal);
@@ -388,7 +425,10 @@ std::string MainWindow::InputBox(std::string_view prompt, std::string_view title
 }
 
 void MainWindow::MessageBox(std::string_view text) {
-    RenderTable();
+    // What the handler has shown so far is on screen before the box (a refused check shows its
+    // signature under the message).
+    Render();
+    RepaintNow();
     QWidget* parent = QApplication::activeWindow() ? QApplication::activeWindow() : this;
     QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Vex's BlackJack"), ForDisplay(text),
                     QMessageBox::Ok, parent);
@@ -397,8 +437,17 @@ void MainWindow::MessageBox(std::string_view text) {
 }
 
 void MainWindow::DropGameMenu() {
-    // As if the player had pressed Alt+G: the menu bar opens the Game menu.
-    if (isVisible()) menuBar()->setActiveAction(mnuGame_->menuAction());
+    // As if the player had pressed Alt+G: the menu bar opens the Game menu, once the cleared table
+    // and the hint are on screen.
+    if (!isVisible()) return;
+    RenderTable();
+    RepaintNow();
+    menuBar()->setActiveAction(mnuGame_->menuAction());
+}
+
+void MainWindow::RepaintNow() {
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->isVisible()) w->repaint();
 }
 
 void MainWindow::EndProgram() {

@@ -23,13 +23,14 @@ class EndWindow;
 class RulesWindow;
 class HelpWindow;
 class AboutWindow;
+class CoachWindow;
 
 // The table window, Form1. It owns the game, forwards every click, drop, menu command and timer
 // tick to the game's handler, then shows the models of all windows again. It is also the game's
 // window system: input and message boxes, the Game menu, the dialogs, ending the program.
 class MainWindow : public QMainWindow, public Platform {
     Q_OBJECT
-public:
+  public:
     explicit MainWindow(RandomSource& random, QWidget* parent = nullptr);
     ~MainWindow() override;
 
@@ -58,15 +59,21 @@ public:
     HelpWindow* helpWindow() const;
     AboutWindow* aboutWindow() const;
     EndWindow* endWindow() const;
+    CoachWindow* coachWindow() const;
 
-protected:
+    // Opens the coach beside the table (Game > Coach, or "?").
+    void OpenCoach();
+
+  protected:
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     void BuildTable();
     void BuildMenus();
     void BuildKeys();
     void RenderTable();
+    // Paints every shown window at once, before a modal box or a menu takes the screen.
+    void RepaintNow();
     QWidget* DialogFor(Window w) const;
 
     Game game_;
@@ -92,8 +99,13 @@ private:
     QPointer<RulesWindow> rules_;
     QPointer<HelpWindow> help_;
     QPointer<AboutWindow> about_;
+    QPointer<CoachWindow> coach_;
     bool ending_ = false;
 };
+
+// The table's handler that a key (a Qt::Key) stands for in this phase of the round, or none.
+using KeyHandler = void (Game::*)();
+KeyHandler HandlerForKey(int key, RoundPhase phase);
 
 // Keeps a window timer in step with its model: started, restarted or stopped as the model says.
 void SyncTimer(QTimer& timer, unsigned& seen_starts, const vex::Timer& model);

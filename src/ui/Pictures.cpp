@@ -44,9 +44,24 @@ void Chip::mousePressEvent(QMouseEvent* event) {
     drag->exec(Qt::CopyAction);
 }
 
-ChipDropTarget::ChipDropTarget(QWidget* target) : QObject(target) {
+ChipDropTarget::ChipDropTarget(QWidget* target) : QObject(target), target_(target) {
     target->setAcceptDrops(true);
     target->installEventFilter(this);
+}
+
+const Chip* ChipDropTarget::AcceptedChip(const QObject* source) const {
+    // A drag from another process has no source here; one from this program must come from a
+    // chip of this very window that betting lets the player drag.
+    const auto* chip = qobject_cast<const Chip*>(source);
+    if (!chip || chip->window() != target_->window() || !chip->Draggable()) return nullptr;
+    return chip;
+}
+
+bool ChipDropTarget::Receive(const QObject* source) {
+    const Chip* chip = AcceptedChip(source);
+    if (!chip) return false;
+    Q_EMIT ChipDropped(chip->Tag());
+    return true;
 }
 
 bool ChipDropTarget::eventFilter(QObject*, QEvent* event) {
@@ -54,7 +69,7 @@ bool ChipDropTarget::eventFilter(QObject*, QEvent* event) {
         case QEvent::DragEnter:
         case QEvent::DragMove: {
             auto* drag = static_cast<QDragMoveEvent*>(event);
-            if (drag->mimeData()->hasFormat(kChipMimeType)) {
+            if (drag->mimeData()->hasFormat(kChipMimeType) && AcceptedChip(drag->source())) {
                 drag->setDropAction(Qt::CopyAction);
                 drag->accept();
             } else {
@@ -64,10 +79,13 @@ bool ChipDropTarget::eventFilter(QObject*, QEvent* event) {
         }
         case QEvent::Drop: {
             auto* drop = static_cast<QDropEvent*>(event);
-            if (!drop->mimeData()->hasFormat(kChipMimeType)) return false;
+            if (!drop->mimeData()->hasFormat(kChipMimeType) || !AcceptedChip(drop->source())) {
+                drop->ignore();
+                return true;
+            }
             drop->setDropAction(Qt::CopyAction);
             drop->accept();
-            emit ChipDropped(QString::fromUtf8(drop->mimeData()->data(kChipMimeType)));
+            Receive(drop->source());
             return true;
         }
         default:

@@ -41,17 +41,27 @@ private:
     bool draggable_ = true;
 };
 
-// Accepts dropped chips and reports their tags: the betting spot and the bet written on it.
+// Accepts dropped chips and reports their tags: the betting spot and the bet written on it. Only
+// a chip of the target's own window that can be dragged right now counts; a drag from another
+// program or another copy of the game, text or files are refused, and the pointer shows it.
 class ChipDropTarget : public QObject {
     Q_OBJECT
 public:
     explicit ChipDropTarget(QWidget* target);
 
-signals:
+    // The chip a drag from this source carries, or null when the drop is to be refused.
+    const Chip* AcceptedChip(const QObject* source) const;
+    // Takes a drop from this source as a drop on the target does; returns whether it counted.
+    bool Receive(const QObject* source);
+
+Q_SIGNALS:
     void ChipDropped(const QString& tag);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QWidget* target_;
 };
 
 }  // namespace vex::ui

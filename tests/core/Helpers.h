@@ -80,7 +80,7 @@ void PressFor(Table& t, const std::vector<int>& values, Press press, std::size_t
 inline void PlayQuickRound(Table& t) {
     t.BetChips({10});
     t.game.bnDeal_Click();
-    if (t.game.Form1.bnStay.Visible) t.game.bnStay_Click();
+    if (t.game.Phase == RoundPhase::MainHand) t.game.bnStay_Click();
     t.game.Timer1_Timer();
 }
 

@@ -79,6 +79,8 @@ TEST(Play, DoubleNeedsTheCreditAndRoomUnderBothMaximums) {
         EXPECT_EQ(g.Form1.LabelMise.Caption, std::to_string(2 * c.bet));
         EXPECT_EQ(g.Form1.LabelCredit.Caption, std::to_string(c.credit - c.bet));
         EXPECT_EQ(g.Form1.ImageCarte[2], CardFace(1, 10));
+        EXPECT_EQ(g.PlayerCards[3], 10);
+        EXPECT_EQ(g.PlayerCardCount, 2);  // the doubled card is stored, the count left alone
         EXPECT_EQ(Shown(g.Form1.Commentaire), "You won!");
         EXPECT_EQ(g.Credit, c.credit - c.bet + 4 * c.bet);
     }

@@ -24,11 +24,14 @@ void PlayLeftHand(Table& t, const SplitRound& r) {
     PressFor(t, r.left, &Game::bnCardSplit_Click, 1);
     if (!t.game.Form1.Timer3.Enabled) t.game.bnStandSplit_Click();
 }
-void PlayRightHandAndFinish(Table& t, const SplitRound& r) {
+// Plays the right hand and presses Finish; returns the prompt and the buttons shown just before.
+std::string PlayRightHandAndFinish(Table& t, const SplitRound& r) {
     PressFor(t, {r.right.at(0)}, &Game::Timer3_Timer);
     PressFor(t, r.right, &Game::bnCardSplit_Click, 1);
+    const std::string before = Shown(t.game.Form1.Commentaire) + " / " + Buttons(t.game);
     Stack(t, r.dealer);
     t.game.bnStandSplit_Click();
+    return before;
 }
 
 TEST(Split, TheSplitNeedsTheCreditAndRoomUnderBothMaximums) {
@@ -119,27 +122,35 @@ TEST(Split, TheLeftHandEndsByBustSixCardsOrStandAndTheRightHandFollowsAtTheTick)
 }
 
 TEST(Split, EachHandIsSettledOnItsOwnAndPaidOnce) {
+    // Before Finish: the right hand still open shows Hit and Finish; once it has busted only
+    // Finish is left, with "Press Finish..."; a six-card win leaves only Finish too, under the
+    // right hand's prompt.
+    const std::string open = "Now play right hand... / SplitHit SplitStand";
+    const std::string busted = "Press Finish... / SplitStand";
+    const std::string six = "Now play right hand... / SplitStand";
     const struct {
         SplitRound round;
         std::string left, right;  // outcome labels
         int credit;               // 500 less two stakes of 10, plus the payouts
         bool dealer_plays;
+        std::string before_finish;
     } cases[] = {
-        {{8, 10, 9, {10}, {10, 10}, {}}, "Lost!", "Busted!", 480, true},
-        {{8, 10, 6, {10}, {9}, {10}}, "Won!", "Won!", 520, true},
-        {{8, 10, 8, {10}, {1}, {}}, "Push...", "Won!", 510, true},  // a push returns the 10
-        {{8, 10, 9, {9}, {9}, {}}, "Lost!", "Lost!", 480, true},
-        {{2, 10, 10, {2, 2, 3, 3, 2}, {9, 8}, {}}, "6 cards drawn!", "Lost!", 500, true},
-        {{2, 10, 9, {10}, {2, 2, 3, 3, 2}, {}}, "Lost!", "6 cards drawn!", 500, true},
-        {{8, 10, 9, {10, 10}, {10, 10}, {}}, "Busted!", "Busted!", 480, false},
-        {{2, 10, 9, {2, 2, 3, 3, 2}, {10, 10}, {}}, "6 cards drawn!", "Busted!", 500, false},
+        {{8, 10, 9, {10}, {10, 10}, {}}, "Lost!", "Busted!", 480, true, busted},
+        {{8, 10, 6, {10}, {9}, {10}}, "Won!", "Won!", 520, true, open},
+        {{8, 10, 8, {10}, {1}, {}}, "Push...", "Won!", 510, true, open},  // a push returns the 10
+        {{8, 10, 9, {9}, {9}, {}}, "Lost!", "Lost!", 480, true, open},
+        {{2, 10, 10, {2, 2, 3, 3, 2}, {9, 8}, {}}, "6 cards drawn!", "Lost!", 500, true, open},
+        {{2, 10, 9, {10}, {2, 2, 3, 3, 2}, {}}, "Lost!", "6 cards drawn!", 500, true, six},
+        {{8, 10, 9, {10, 10}, {10, 10}, {}}, "Busted!", "Busted!", 480, false, busted},
+        {{2, 10, 9, {2, 2, 3, 3, 2}, {10, 10}, {}}, "6 cards drawn!", "Busted!", 500, false, busted},
+        {{2, 10, 9, {10, 10}, {2, 2, 3, 3, 2}, {}}, "Busted!", "6 cards drawn!", 500, false, six},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.left + " / " + c.right);
         Table t;
         Game& g = t.game;
         PlayLeftHand(t, c.round);
-        PlayRightHandAndFinish(t, c.round);
+        EXPECT_EQ(PlayRightHandAndFinish(t, c.round), c.before_finish);
         EXPECT_TRUE(t.rng.Empty());
         EXPECT_EQ(Shown(g.Form1.CommentaireGauche), c.left);
         EXPECT_EQ(Shown(g.Form1.CommentaireDroite), c.right);

@@ -4,6 +4,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionButton>
 
 #include "UiTestSupport.h"
 #include "ui/Dialogs.h"
@@ -24,6 +26,7 @@ TEST(BankWindow, SignsACheckAndClosesFreshForTheNextLoan) {
     EXPECT_EQ(bank->size(), QSize(631, 353));
     auto* amount = bank->findChild<QLineEdit*>("txtBorrow");
     EXPECT_EQ(bank->findChild<QLabel*>("Label2")->text(), "Monte Cristo Casino");
+    EXPECT_DOUBLE_EQ(bank->findChild<QLabel*>("Label1")->font().pointSizeF(), 8.25);  // default font
     EXPECT_FALSE(bank->findChild<QLabel*>("LabelSign")->isVisible());
     // The check's machine lettering and handwriting come from the fonts inside the program.
     EXPECT_EQ(QFontInfo(bank->findChild<QLabel*>("Label6")->font()).family(), "OCRA");
@@ -38,6 +41,7 @@ TEST(BankWindow, SignsACheckAndClosesFreshForTheNextLoan) {
     auto* timer = bank->findChild<QTimer*>("Timer1");
     ASSERT_TRUE(timer->isActive());
     EXPECT_EQ(timer->interval(), 1500);
+    EXPECT_EQ(timer->timerType(), Qt::PreciseTimer);
     Tick(timer);
     EXPECT_EQ(w.Find<QLabel>("LabelCredit")->text(), "750");
     EXPECT_EQ(w.main->bankWindow(), nullptr);
@@ -45,6 +49,25 @@ TEST(BankWindow, SignsACheckAndClosesFreshForTheNextLoan) {
     Trigger(w, "mnuBorrow");
     ASSERT_NE(w.main->bankWindow(), nullptr);
     EXPECT_EQ(w.main->bankWindow()->findChild<QLineEdit*>("txtBorrow")->text(), "");
+}
+
+TEST(BankWindow, ARefusedCheckIsSignedOnScreenBeforeTheMessage) {
+    Window w;
+    Trigger(w, "mnuBorrow");
+    auto* bank = w.main->bankWindow();
+    QTest::keyClicks(bank->findChild<QLineEdit*>("txtBorrow"), "40000");
+    bool signature_shown = false;
+    QString message;
+    WhenModalOpens([&](QWidget* box) {
+        auto* signature = bank->findChild<QLabel*>("LabelSign");
+        signature_shown = signature->isVisible() && !signature->visibleRegion().isEmpty();
+        message = box->findChild<QLabel*>("qt_msgbox_label")->text();
+        QTest::keyClick(box, Qt::Key_Return);
+    });
+    QTest::mouseClick(bank->findChild<QPushButton*>("bnSign"), Qt::LeftButton);
+    EXPECT_TRUE(signature_shown);
+    EXPECT_EQ(message, "Hey, look at your last statement of account,\nyou can't afford!");
+    EXPECT_EQ(w.game().Credit, 500);
 }
 
 TEST(BankWindow, CloseBoxWhileSignedShowsTheCreditAtOnce) {
@@ -93,6 +116,37 @@ TEST(RulesWindow, ChoicesTakeEffectAtTheClickAndStayWhenHidden) {
     EXPECT_EQ(w.game().MaxBet, 500);
 }
 
+QRadioButton* Option(QWidget* rules, const char* group, int index) {
+    for (auto* b : rules->findChildren<QRadioButton*>(group))
+        if (b->property("index").toInt() == index) return b;
+    return nullptr;
+}
+
+// The brightness of the middle of an option's round indicator, as painted.
+int IndicatorCentre(QRadioButton* b) {
+    QStyleOptionButton option;
+    option.initFrom(b);
+    const QRect dot = b->style()->subElementRect(QStyle::SE_RadioButtonIndicator, &option, b);
+    const QImage image = b->grab().toImage();
+    return qGray(image.pixel(dot.center() * image.devicePixelRatio()));
+}
+
+TEST(RulesWindow, TheChosenOptionsDotShowsAndTheWholeBoxTakesTheClick) {
+    Window w;
+    Trigger(w, "mnuOptions");
+    QWidget* rules = w.main->rulesWindow();
+    for (const char* group : {"Option1", "Option2"}) {
+        EXPECT_LT(IndicatorCentre(Option(rules, group, 0)), 160) << group << " selected";
+        EXPECT_GT(IndicatorCentre(Option(rules, group, 1)), 200) << group << " not selected";
+        EXPECT_EQ(Option(rules, group, 0)->palette().color(QPalette::WindowText), QColor(Qt::white));
+    }
+    // A click in the empty right part of the box, past the caption, chooses the option.
+    QRadioButton* unlimited = Option(rules, "Option1", 2);
+    QTest::mouseClick(unlimited, Qt::LeftButton, {}, QPoint(unlimited->width() - 2, unlimited->height() / 2));
+    EXPECT_TRUE(unlimited->isChecked());
+    EXPECT_EQ(w.game().MaxBet, 1000000);
+}
+
 TEST(HelpWindow, TopicsShowTheirTextAndEachOpeningStartsBlank) {
     Window w;
     Trigger(w, "mnuTopics");
@@ -101,7 +155,14 @@ TEST(HelpWindow, TopicsShowTheirTextAndEachOpeningStartsBlank) {
     EXPECT_EQ(help->findChild<QWidget*>("Image1")->geometry(), QRect(24, 16, 32, 32));
     auto* text = help->findChild<QLabel*>("lblRegles");
     EXPECT_FALSE(text->isVisible());
-    QTest::mouseClick(help->findChild<QLabel*>("Label8"), Qt::LeftButton);
+    // A topic opens on release over it, as a link does: pressing alone, or letting go elsewhere,
+    // opens nothing.
+    auto* topic = help->findChild<QLabel*>("Label8");
+    QTest::mousePress(topic, Qt::LeftButton);
+    EXPECT_FALSE(text->isVisible());
+    QTest::mouseRelease(topic, Qt::LeftButton, {}, QPoint(topic->width() + 40, 5));
+    EXPECT_FALSE(text->isVisible());
+    QTest::mouseClick(topic, Qt::LeftButton);
     EXPECT_TRUE(text->isVisible());
     EXPECT_TRUE(text->text().startsWith("If you win, you get back twice your bet."));
     QTest::keyClick(help->findChild<QLabel*>("Label9"), Qt::Key_Space);  // topics open by key too

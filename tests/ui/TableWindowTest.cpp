@@ -2,8 +2,10 @@
 
 #include <QInputDialog>
 #include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QUrl>
 
 #include "UiTestSupport.h"
 #include "ui/Pictures.h"
@@ -73,19 +75,73 @@ TEST(TableWindow, MenusCarryTheirCaptionsAndSeparators) {
         for (QAction* item : menu->menu()->actions()) captions << (item->isSeparator() ? "-" : item->text());
     }
     EXPECT_EQ(captions.join('|'),
-              "&Game|&New Game|-|&Borrow|&Settings|-|E&xit|&Help|&How to play BlackJack|-|&About BlackJack");
+              "&Game|&New Game|-|&Borrow|&Settings|-|E&xit|-|&Coach|&Help|&How to play BlackJack|-|&About BlackJack");
 }
 
-TEST(TableWindow, ChipsDropOnTheSpotAndOnTheBetOnly) {
-    Window w;
-    EXPECT_TRUE(DropChip(w.Find("Image3"), "50"));
+TEST(TableWindow, OnlyThisWindowsChipsBetAndOnlyWhileBettingIsOpen) {
+    Window w, other;
+    QWidget* spot = w.Find("Image3");
+    EXPECT_TRUE(DropChip(spot, "50"));
     EXPECT_TRUE(DropChip(w.Find("LabelMise"), "100"));
     EXPECT_EQ(w.Find<QLabel>("LabelMise")->text(), "150");
     EXPECT_EQ(w.Find<QLabel>("LabelCredit")->text(), "350");
     EXPECT_FALSE(DropChip(w.Find("Image6"), "10"));
     EXPECT_FALSE(DropChip(w.Find("ImageCarte", 0), "10"));
     EXPECT_FALSE(DropChip(w.main->centralWidget(), "10"));
+
+    // Another program, or another copy of the game: the drag carries our chip format but no chip
+    // of this window. Text and files are refused too.
+    for (const char* tag : {"10", "1e1", "&H1F4"}) {
+        QMimeData chip;
+        chip.setData(ui::kChipMimeType, tag);
+        EXPECT_FALSE(DropFromOutside(spot, chip)) << tag;
+    }
+    QMimeData text;
+    text.setText("500");
+    text.setUrls({QUrl::fromLocalFile("/tmp/500")});
+    EXPECT_FALSE(DropFromOutside(spot, text));
+    auto* filter = spot->findChild<ui::ChipDropTarget*>();
+    EXPECT_FALSE(filter->Receive(other.Find("Image1")));  // the other table's 10 $ chip
+    EXPECT_FALSE(filter->Receive(w.Find("Image6")));      // not a chip at all
     EXPECT_EQ(w.game().Bet, 150);
+
+    // Once dealt, and in the pause after the round, the table's own chips do not bet either.
+    w.rng.Stack({10, 7, 9, 8, 10});
+    w.Click("bnDeal");
+    EXPECT_FALSE(DropChip(spot, "10"));
+    w.Click("bnStay");
+    EXPECT_FALSE(DropChip(spot, "10"));
+    EXPECT_EQ(w.game().Bet, 150);
+    EXPECT_EQ(w.game().Credit, 500);  // the push returned the stake
+}
+
+TEST(TableWindow, TheWindowCannotBeResized) {
+    Window w;
+    const QSize size = w.main->size();
+    EXPECT_EQ(w.main->minimumSize(), size);
+    EXPECT_EQ(w.main->maximumSize(), size);
+    w.main->resize(size + QSize(200, 100));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(w.main->size(), size);
+    EXPECT_EQ(w.main->centralWidget()->geometry().topLeft().x(), 0);
+}
+
+TEST(TableWindow, TheLowCreditHintIsOnScreenBeforeTheGameMenuDrops) {
+    Window w;
+    DropChip(w.Find("Image3"), "500");
+    w.rng.Stack({10, 6, 10, 8, 10});
+    w.Click("bnDeal");
+    w.Click("bnStay");
+    QString comment;
+    bool table_cleared = false;
+    QObject::connect(w.main->findChild<QMenu*>("mnuGame"), &QMenu::aboutToShow, [&] {
+        auto* label = w.Find<QLabel>("Commentaire");
+        comment = label->isVisible() ? label->text() : QString();
+        table_cleared = w.Find("ImageCarte", 0)->accessibleName().isEmpty();
+    });
+    Tick(w.main->findChild<QTimer*>("Timer1"));
+    EXPECT_EQ(comment, "Not enough credit...Click the 'Borrow' submenu !");
+    EXPECT_TRUE(table_cleared);
 }
 
 TEST(TableWindow, DealCoversTheHoleCardAndClosesBetting) {

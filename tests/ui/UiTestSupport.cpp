@@ -10,15 +10,20 @@
 namespace vex::test {
 
 bool DropChip(QWidget* target, const QString& tag) {
-    QMimeData mime;
-    mime.setData(ui::kChipMimeType, tag.toUtf8());
+    auto* filter = target->findChild<ui::ChipDropTarget*>(QString(), Qt::FindDirectChildrenOnly);
+    if (!filter || !target->acceptDrops()) return false;
+    for (ui::Chip* chip : target->window()->findChildren<ui::Chip*>())
+        if (chip->Tag() == tag) return filter->Receive(chip);
+    return false;
+}
+
+bool DropFromOutside(QWidget* target, const QMimeData& data) {
     const QPoint at = target->rect().center();
-    QDragEnterEvent enter(at, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(target, &enter);
-    if (!enter.isAccepted() || !target->acceptDrops()) return false;
-    QDropEvent drop(QPointF(at), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QDropEvent drop(QPointF(at), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(target, &drop);
-    return drop.isAccepted();
+    return (enter.isAccepted() && target->acceptDrops()) || drop.isAccepted();
 }
 
 void WhenModalOpens(std::function<void(QWidget*)> answer) {

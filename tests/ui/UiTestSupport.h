@@ -33,9 +33,13 @@ struct Window {
     void Click(const char* name) { QTest::mouseClick(Find(name), Qt::LeftButton); }
 };
 
-// Drops a chip with this tag on a widget as the drag-and-drop system would; returns whether the
-// widget accepted it.
+// Drops the window's own chip with this tag on a widget, as dragging it with the mouse does;
+// returns whether the widget took it. (Qt names a drag's source only while it runs a real drag,
+// so the drop target's own test of the source is asked.)
 bool DropChip(QWidget* target, const QString& tag);
+// Drags data from outside the program over a widget and drops it there; returns whether the
+// widget accepted the drag or the drop.
+bool DropFromOutside(QWidget* target, const QMimeData& data);
 
 // Makes a running window timer tick now instead of after its interval.
 void Tick(QTimer* timer);

@@ -162,6 +162,41 @@ TEST(SimTable, EveryRoundsOutcomesAddUpToTheMoneyItMoved) {
     }
 }
 
+TEST(SimTable, ExactPlayAddsUpAndUsesEveryChoice) {
+    Config config;
+    config.seed = 5;
+    config.strategy = StrategyKind::Exact;
+    SimTable table(config, 5);
+    Tally tally;
+    int predicted = 0;
+    for (int i = 0; i < 500; ++i) {
+        const RoundResult r = table.PlayRound();
+        ASSERT_EQ(r.net, ExpectedNet(r, config.bet)) << "round " << i;
+        ASSERT_TRUE(tally.Add(r, config.bet));
+        predicted += r.predicted.has_value();  // none when the deal settled the round
+    }
+    EXPECT_GT(tally.splits, 0u);
+    EXPECT_GT(tally.doubles, 0u);
+    EXPECT_GT(predicted, 420);  // about one round in eleven is settled at the deal
+    EXPECT_EQ(tally.insurance_taken, 0u);  // insurance that pays its stake once never pays
+}
+
+TEST(RunPaired, AStrategyAgainstItselfPlaysTheSameRounds) {
+    Config config;
+    config.seed = 9;
+    config.rounds = 20'000;
+    config.chunk_rounds = 5'000;
+    config.threads = 2;
+    const PairedTally p = RunPaired(config, StrategyKind::Basic);
+    EXPECT_EQ(p.first.net_half_bets, p.second.net_half_bets);
+    EXPECT_EQ(p.first.outcomes, p.second.outcomes);
+    EXPECT_EQ(p.diff_sum, 0);
+    EXPECT_EQ(p.DiffCi95(), 0);
+    EXPECT_EQ(p.shoes, 1000u);  // 20 rounds to a shoe
+    // The first table plays its own run: the same rounds as an unpaired run.
+    EXPECT_EQ(p.first.net_half_bets, sim::Run(config).net_half_bets);
+}
+
 TEST(Run, ASeededRunGivesTheSameTallyOnAnyNumberOfThreads) {
     Config config;
     config.seed = 42;

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <exception>
+#include <functional>
 #include <mutex>
 #include <stdexcept>
 #include <thread>
@@ -35,13 +36,20 @@ std::uint64_t ChunkSeed(std::uint64_t seed, std::uint64_t chunk) {
 
 std::string_view OutcomeName(Outcome o) {
     switch (o) {
-        case Outcome::Blackjack: return "blackjack";
-        case Outcome::SixCardWin: return "six-card win";
-        case Outcome::Win: return "win";
-        case Outcome::DealerBust: return "dealer bust";
-        case Outcome::Push: return "push";
-        case Outcome::Loss: return "loss";
-        case Outcome::Bust: return "bust";
+        case Outcome::Blackjack:
+            return "blackjack";
+        case Outcome::SixCardWin:
+            return "six-card win";
+        case Outcome::Win:
+            return "win";
+        case Outcome::DealerBust:
+            return "dealer bust";
+        case Outcome::Push:
+            return "push";
+        case Outcome::Loss:
+            return "loss";
+        case Outcome::Bust:
+            return "bust";
     }
     return "?";
 }
@@ -107,7 +115,8 @@ std::optional<std::string> Validate(const Config& config) {
     if (config.insurance_rule < 0 || config.insurance_rule > 1)
         return "the insurance rule is 0 (half the bet) or 1 (unlimited)";
     const TableLimit& limit = kTableLimits[static_cast<std::size_t>(config.limits)];
-    if (config.bet <= 0 || config.bet % 10 != 0) return "the bet must be made of chips: 10, 50, 100, 500";
+    if (config.bet <= 0 || config.bet % 10 != 0)
+        return "the bet must be made of chips: 10, 50, 100, 500";
     if (config.bet < limit.MinBet || config.bet > limit.MaxBet)
         return "the bet must be within the table limits";
     // Double and split add a second stake: twice the bet must be allowed too.
@@ -115,6 +124,7 @@ std::optional<std::string> Validate(const Config& config) {
         return "twice the bet must be within the table limits, so that double and split are open";
     if (config.threads < 0) return "the number of threads must be 0 (every core) or more";
     if (config.chunk_rounds == 0) return "a piece of a run must have at least one round";
+    if (config.versus && !config.seed) return "a paired run (--versus) needs a seed (--seed)";
     return std::nullopt;
 }
 
@@ -125,14 +135,18 @@ int ThreadCount(const Config& config) {
 
 // A window system that shows nothing and answers the insurance question.
 class SimTable::QuietPlatform : public Platform {
-public:
+  public:
     std::string answer = "0";
+    std::function<std::string()> decide;  // exact play: the coach answers
     bool asked = false;
+    bool took = false;
 
     std::string InputBox(std::string_view, std::string_view, std::string_view,
                          const ScreenPlace*) override {
         asked = true;
-        return answer;
+        std::string given = decide ? decide() : answer;
+        took = given != "0";
+        return given;
     }
     void MessageBox(std::string_view) override {}
     void DropGameMenu() override {}
@@ -150,6 +164,10 @@ SimTable::SimTable(const Config& config, std::uint64_t shoe_seed)
         random_ = std::make_unique<ClockRandom>();
     game_ = std::make_unique<Game>(*platform_, *random_);
     if (config.take_insurance) platform_->answer = std::to_string(config.bet / 2);
+    if (config.strategy == StrategyKind::Exact) {
+        coach_ = std::make_unique<coach::Engine>();
+        if (!config.take_insurance) platform_->decide = [this] { return InsuranceAnswer(); };
+    }
 
     Game& g = *game_;
     g.Form_Load();
@@ -180,17 +198,19 @@ RoundResult SimTable::PlayRound() {
     for (const std::string& chip : chips_) g.ChipDrop(chip);
 
     platform_->asked = false;
+    platform_->took = false;
+    predicted_.reset();
+    RoundResult r;
     g.bnDeal_Click();
-    if (g.Form1.Timer2.Enabled) {  // the reshuffle's pause, then the deal
+    if (g.Phase == RoundPhase::Shuffling) {  // the reshuffle's pause, then the deal
+        r.shuffled = true;
         g.Timer2_Timer();
         g.bnDeal_Click();
     }
 
-    RoundResult r;
-    r.insurance_taken = platform_->asked && config_.take_insurance;
-    if (g.Form1.bnCard.Visible) {
-        const int up = g.DealerCards[1];
-        for (bool playing = true; playing && g.Form1.bnCard.Visible;) {
+    r.insurance_taken = platform_->asked && platform_->took;
+    if (g.Phase == RoundPhase::MainHand) {
+        while (g.Phase == RoundPhase::MainHand) {
             HandView hand;
             hand.total = g.PlayerTotal;
             hand.soft = g.PlayerSoftAce != kFalse;
@@ -198,9 +218,13 @@ RoundResult SimTable::PlayRound() {
             hand.can_double = g.Form1.bnDouble.Visible;
             hand.can_split = g.Form1.bnSplit.Visible;
             hand.pair_value = hand.can_split ? g.PlayerCards[1] : 0;
-            switch (Decide(config_.strategy, hand, up)) {
-                case Action::Hit: g.bnCard_Click(); break;
-                case Action::Stand: g.bnStay_Click(); break;
+            switch (Choose(hand, coach::Decision::MainHand)) {
+                case Action::Hit:
+                    g.bnCard_Click();
+                    break;
+                case Action::Stand:
+                    g.bnStay_Click();
+                    break;
                 case Action::Double:
                     g.bnDouble_Click();
                     r.doubled = true;
@@ -209,7 +233,6 @@ RoundResult SimTable::PlayRound() {
                     g.bnSplit_Click();
                     r.split = true;
                     PlaySplitHands();
-                    playing = false;
                     break;
             }
         }
@@ -222,41 +245,202 @@ RoundResult SimTable::PlayRound() {
         }
     } else {
         // Settled at the deal: a natural on one side or both.
-        r.hands[0] = g.PlayerTotal != 21 ? Outcome::Loss
+        r.hands[0] = g.PlayerTotal != 21   ? Outcome::Loss
                      : g.DealerTotal == 21 ? Outcome::Push
                                            : Outcome::Blackjack;
         r.insurance_won = r.insurance_taken && g.DealerTotal == 21;
     }
 
-    if (!g.Form1.Timer1.Enabled) throw std::logic_error("a round did not come to its end");
+    if (g.Phase != RoundPhase::Settled) throw std::logic_error("a round did not come to its end");
     g.Timer1_Timer();
     r.net = g.Credit - before;
+    r.predicted = predicted_;
     return r;
 }
 
 void SimTable::PlaySplitHands() {
     Game& g = *game_;
-    const int up = g.DealerCards[1];
-    // Plays the hand in play until its buttons go: the left hand, then the right.
-    auto play = [&](const std::int16_t& total, const Flag& soft, const std::int16_t& cards) {
-        while (g.Form1.bnCardSplit.Visible) {
+    // Plays the hand in play until it is closed: the left hand, then the right.
+    auto play = [&](RoundPhase phase, const std::int16_t& total, const Flag& soft,
+                    const std::int16_t& cards, coach::Decision decision) {
+        while (g.Phase == phase) {
             HandView hand;
             hand.total = total;
             hand.soft = soft != kFalse;
             hand.cards = cards;
-            if (Decide(config_.strategy, hand, up) == Action::Hit)
+            if (Choose(hand, decision) == Action::Hit)
                 g.bnCardSplit_Click();
             else
                 g.bnStandSplit_Click();
         }
     };
-    play(g.PlayerTotal, g.PlayerSoftAce, g.PlayerCardCount);
+    play(RoundPhase::LeftHand, g.PlayerTotal, g.PlayerSoftAce, g.PlayerCardCount,
+         coach::Decision::LeftHand);
     // Timer3's tick deals the right hand its second card.
-    if (!g.Form1.Timer3.Enabled) throw std::logic_error("the right hand was not dealt");
+    if (g.Phase != RoundPhase::PassingToRight)
+        throw std::logic_error("the right hand was not dealt");
     g.Timer3_Timer();
-    play(g.SplitTotal, g.SplitSoftAce, g.SplitCardCount);
+    play(RoundPhase::RightHand, g.SplitTotal, g.SplitSoftAce, g.SplitCardCount,
+         coach::Decision::RightHand);
     // "Finish" after the right hand busted or won by six cards.
-    if (g.Form1.bnStandSplit.Visible) g.bnStandSplit_Click();
+    if (g.Phase == RoundPhase::RightHandDone) g.bnStandSplit_Click();
+}
+
+Action SimTable::Choose(const HandView& hand, coach::Decision decision) {
+    Game& g = *game_;
+    if (!coach_) return Decide(config_.strategy, hand, g.DealerCards[1]);
+    const coach::Advice advice =
+        coach_->Advise(g, coach::UnseenCards(g, true), decision, hand.can_double, hand.can_split);
+    if (advice.count == 0) throw std::logic_error("the coach had no choice to give");
+    // The round's value at the first choice; insurance bought would add its own stake.
+    if (!predicted_ && !platform_->took) predicted_ = advice.ValueOf(advice.best);
+    switch (advice.best) {
+        case coach::Action::Hit:
+            return Action::Hit;
+        case coach::Action::Double:
+            return Action::Double;
+        case coach::Action::Split:
+            return Action::Split;
+        default:
+            return Action::Stand;
+    }
+}
+
+std::string SimTable::InsuranceAnswer() {
+    Game& g = *game_;
+    const bool pair = g.PlayerCards[1] == g.PlayerCards[2];
+    const coach::Advice advice =
+        coach_->Advise(g, coach::UnseenCards(g, true), coach::Decision::Insurance, true, pair);
+    return advice.best == coach::Action::Insurance ? std::to_string(g.Bet / 2) : "0";
+}
+
+void SimTable::CopyStateFrom(const SimTable& other) {
+    Game& g = *game_;
+    const Game& o = *other.game_;
+    static_cast<TableState&>(g) = static_cast<const TableState&>(o);
+    g.Form1 = o.Form1;
+    g.frmBank = o.frmBank;
+    g.Rules = o.Rules;
+    g.frmHelp = o.frmHelp;
+    g.frmAboutOpen = o.frmAboutOpen;
+    g.frmEndShown = o.frmEndShown;
+    auto* mine = dynamic_cast<SeededRandom*>(random_.get());
+    const auto* theirs = dynamic_cast<const SeededRandom*>(other.random_.get());
+    if (!mine || !theirs) throw std::logic_error("a paired run needs a seeded shoe");
+    *mine = *theirs;
+}
+
+void PairedTally::Merge(const PairedTally& o) {
+    first.Merge(o.first);
+    second.Merge(o.second);
+    shoes += o.shoes;
+    diff_sum += o.diff_sum;
+    diff_shoe_squares += o.diff_shoe_squares;
+    diff_shoe_rounds += o.diff_shoe_rounds;
+    shoe_rounds_squares += o.shoe_rounds_squares;
+    predicted_rounds += o.predicted_rounds;
+    predicted_sum += o.predicted_sum;
+    residual_sum += o.residual_sum;
+    residual_squares += o.residual_squares;
+}
+
+double PairedTally::DiffMean() const {
+    return first.rounds ? diff_sum / static_cast<double>(first.rounds) : 0;
+}
+
+double PairedTally::DiffCi95() const {
+    // The ratio of the shoes' sums, its variance from the spread of the shoes about it.
+    if (shoes < 2) return 0;
+    const double rounds = static_cast<double>(first.rounds), m = DiffMean();
+    const double spread =
+        diff_shoe_squares - 2 * m * diff_shoe_rounds + m * m * shoe_rounds_squares;
+    const double k = static_cast<double>(shoes);
+    return 1.959964 * std::sqrt(std::max(0.0, spread) * k / (k - 1)) / rounds;
+}
+
+double PairedTally::ResidualMean() const {
+    return predicted_rounds ? residual_sum / static_cast<double>(predicted_rounds) : 0;
+}
+
+double PairedTally::ResidualCi95() const {
+    // Each round's surprise has mean zero whatever came before it: rounds count one by one.
+    if (predicted_rounds < 2) return 0;
+    const double k = static_cast<double>(predicted_rounds), m = ResidualMean();
+    const double var = (residual_squares - k * m * m) / (k - 1);
+    return 1.959964 * std::sqrt(std::max(0.0, var) / k);
+}
+
+PairedTally RunPaired(const Config& config, StrategyKind second,
+                      std::atomic<std::uint64_t>* progress) {
+    if (!config.seed) throw std::logic_error("a paired run needs a seed");
+    Config other = config;
+    other.strategy = second;
+    const int threads = ThreadCount(config);
+    const std::uint64_t piece = config.chunk_rounds;
+    const std::uint64_t chunks = (config.rounds + piece - 1) / piece;
+    std::atomic<std::uint64_t> next_chunk{0};
+    std::vector<PairedTally> tallies(static_cast<std::size_t>(threads));
+    std::mutex error_lock;
+    std::exception_ptr error;
+    const double bet = config.bet;
+
+    auto work = [&](PairedTally& out) {
+        try {
+            PairedTally t;
+            double shoe_diff = 0, shoe_rounds = 0;
+            auto close_shoe = [&] {
+                if (shoe_rounds == 0) return;
+                ++t.shoes;
+                t.diff_shoe_squares += shoe_diff * shoe_diff;
+                t.diff_shoe_rounds += shoe_diff * shoe_rounds;
+                t.shoe_rounds_squares += shoe_rounds * shoe_rounds;
+                shoe_diff = shoe_rounds = 0;
+            };
+            for (std::uint64_t c = next_chunk++; c < chunks; c = next_chunk++) {
+                const std::uint64_t n = std::min(piece, config.rounds - c * piece);
+                const std::uint64_t seed = ChunkSeed(*config.seed, c);
+                SimTable a(config, seed), b(other, seed);
+                for (std::uint64_t i = 0; i < n; ++i) {
+                    b.CopyStateFrom(a);
+                    const RoundResult ra = a.PlayRound();
+                    const RoundResult rb = b.PlayRound();
+                    if (!t.first.Add(ra, config.bet) || !t.second.Add(rb, config.bet))
+                        throw std::logic_error(
+                            "a round's result is not a whole number of half bets");
+                    if (ra.shuffled) close_shoe();
+                    const double d = static_cast<double>(ra.net - rb.net) / bet;
+                    t.diff_sum += d;
+                    shoe_diff += d;
+                    ++shoe_rounds;
+                    if (ra.predicted) {
+                        const double residual = static_cast<double>(ra.net) / bet - *ra.predicted;
+                        ++t.predicted_rounds;
+                        t.predicted_sum += *ra.predicted;
+                        t.residual_sum += residual;
+                        t.residual_squares += residual * residual;
+                    }
+                    if (progress) ++*progress;
+                }
+                close_shoe();
+            }
+            out = t;
+        } catch (...) {
+            const std::lock_guard lock(error_lock);
+            if (!error) error = std::current_exception();
+            next_chunk = chunks;
+        }
+    };
+
+    std::vector<std::thread> pool;
+    for (int t = 1; t < threads; ++t)
+        pool.emplace_back(work, std::ref(tallies[static_cast<std::size_t>(t)]));
+    work(tallies[0]);
+    for (auto& th : pool) th.join();
+    if (error) std::rethrow_exception(error);
+
+    PairedTally total;
+    for (const PairedTally& t : tallies) total.Merge(t);
+    return total;
 }
 
 Tally Run(const Config& config, std::atomic<std::uint64_t>* progress) {
@@ -276,7 +460,8 @@ Tally Run(const Config& config, std::atomic<std::uint64_t>* progress) {
                 SimTable table(config, ChunkSeed(config.seed.value_or(0), c));
                 for (std::uint64_t i = 0; i < n; ++i) {
                     if (!tally.Add(table.PlayRound(), config.bet))
-                        throw std::logic_error("a round's result is not a whole number of half bets");
+                        throw std::logic_error(
+                            "a round's result is not a whole number of half bets");
                     if (progress && (i + 1) % kProgressStep == 0) *progress += kProgressStep;
                 }
                 if (progress) *progress += n % kProgressStep;
@@ -290,7 +475,8 @@ Tally Run(const Config& config, std::atomic<std::uint64_t>* progress) {
     };
 
     std::vector<std::thread> pool;
-    for (int t = 1; t < threads; ++t) pool.emplace_back(work, std::ref(tallies[static_cast<std::size_t>(t)]));
+    for (int t = 1; t < threads; ++t)
+        pool.emplace_back(work, std::ref(tallies[static_cast<std::size_t>(t)]));
     work(tallies[0]);
     for (auto& th : pool) th.join();
     if (error) std::rethrow_exception(error);

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "Strategy.h"
+#include "coach/Coach.h"
 #include "table/Game.h"
 
 namespace vex::sim {
@@ -35,6 +36,10 @@ struct RoundResult {
     bool split = false;
     bool insurance_taken = false;
     bool insurance_won = false;
+    bool shuffled = false;  // the shoe was shuffled before this round's deal
+    // Exact play: the coach's value of the round at the player's first choice, per initial bet
+    // (the dealer known to hold no blackjack); none when the deal settled the round.
+    std::optional<double> predicted;
 };
 
 // Money is counted in half bets: every result of a round with an even bet is a whole number of
@@ -68,6 +73,8 @@ struct Config {
     int insurance_rule = 0;             // 0 up to half the bet, 1 up to the credit
     bool take_insurance = false;        // take half the bet whenever it is offered
     StrategyKind strategy = StrategyKind::Basic;
+    // Also plays this strategy from the same game and shoe before every round (RunPaired).
+    std::optional<StrategyKind> versus;
     int bet = 100;                      // chips of 10, 50, 100, 500
     int threads = 0;                    // 0: every core
     std::uint64_t chunk_rounds = 1 << 20;  // rounds per piece (see Run)
@@ -90,10 +97,18 @@ public:
     RoundResult PlayRound();
     Game& game() { return *game_; }
 
+    // Takes the other table's game and shoe as they stand, so that the next round deals the
+    // same cards to both (a seeded shoe only).
+    void CopyStateFrom(const SimTable& other);
+
 private:
     class QuietPlatform;
     void PlayMainHand();
     void PlaySplitHands();
+    // The strategy's choice; exact play asks the coach about the game as it stands.
+    Action Choose(const HandView& hand, coach::Decision decision);
+    // Exact play at the insurance question: half the bet or nothing.
+    std::string InsuranceAnswer();
     Outcome Settle(int total, int cards) const;
 
     Config config_;
@@ -101,6 +116,8 @@ private:
     std::unique_ptr<RandomSource> random_;
     std::unique_ptr<Game> game_;
     std::vector<std::string> chips_;
+    std::unique_ptr<coach::Engine> coach_;
+    std::optional<double> predicted_;
 };
 
 // A run is cut into pieces of config.chunk_rounds rounds, each played by a table of its own;
@@ -112,6 +129,32 @@ std::uint64_t ChunkSeed(std::uint64_t seed, std::uint64_t chunk);
 // Plays config.rounds rounds on config.threads threads and merges their tallies. `progress`,
 // if given, counts the rounds played so far, for a progress bar.
 Tally Run(const Config& config, std::atomic<std::uint64_t>* progress = nullptr);
+
+// One strategy against another on the same rounds: before every round the second table takes
+// the first one's game and shoe, so both play the same cards until their choices part, and the
+// first table goes on with its own play. The difference is summed per shoe (shoes are
+// independent; rounds of one shoe are not) for its interval.
+struct PairedTally {
+    Tally first, second;
+    std::uint64_t shoes = 0;
+    double diff_sum = 0;             // (first - second) net, in initial bets
+    double diff_shoe_squares = 0;    // sum over shoes of the shoe's difference squared
+    double diff_shoe_rounds = 0;     // sum over shoes of difference times rounds
+    double shoe_rounds_squares = 0;  // sum over shoes of rounds squared
+    // Exact play: the coach's values against what the rounds paid.
+    std::uint64_t predicted_rounds = 0;
+    double predicted_sum = 0, residual_sum = 0, residual_squares = 0;
+
+    void Merge(const PairedTally& other);
+    // Mean difference per round and the half-width of its 95% interval.
+    double DiffMean() const;
+    double DiffCi95() const;
+    // Mean of (paid - predicted) over the rounds the player played, and its 95% half-width.
+    double ResidualMean() const;
+    double ResidualCi95() const;
+};
+PairedTally RunPaired(const Config& config, StrategyKind second,
+                      std::atomic<std::uint64_t>* progress = nullptr);
 
 // The threads a run uses: config.threads, or every core.
 int ThreadCount(const Config& config);

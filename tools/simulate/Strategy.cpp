@@ -115,7 +115,12 @@ Action Decide(StrategyKind kind, const HandView& hand, int dealer_up) {
 }
 
 std::string_view StrategyName(StrategyKind kind) {
-    return kind == StrategyKind::Basic ? "basic" : "mimic-dealer";
+    switch (kind) {
+        case StrategyKind::Basic: return "basic";
+        case StrategyKind::MimicDealer: return "mimic-dealer";
+        case StrategyKind::Exact: return "exact";
+    }
+    return "?";
 }
 
 }  // namespace vex::sim

@@ -17,7 +17,9 @@ struct HandView {
     bool can_split = false;
 };
 
-enum class StrategyKind : std::uint8_t { Basic, MimicDealer };
+// Exact: the coach's best action for the cards really left in the shoe (the table asks the
+// coach; Decide does not play it).
+enum class StrategyKind : std::uint8_t { Basic, MimicDealer, Exact };
 
 // Dealer's up card as the tables read it: 2..10, an ace 11.
 constexpr int UpCardColumn(int value) { return value == 1 ? 11 : (value > 10 ? 10 : value); }

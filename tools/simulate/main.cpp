@@ -23,7 +23,10 @@ constexpr const char* kUsage =
     "usage: vex-simulate [options]\n"
     "  -n, --rounds N        rounds to play (default 1000000; 100M, 1e8 and 2G are understood)\n"
     "  -s, --seed N          a repeatable run from this seed (default: shoes reseeded from the clock)\n"
-    "      --strategy NAME   basic (default) or mimic: hit to 16, stand on 17, as the dealer does\n"
+    "      --strategy NAME   basic (default), mimic: hit to 16, stand on 17, as the dealer does,\n"
+    "                        or exact: the coach's best play for the cards left in the shoe\n"
+    "      --versus NAME     also play strategy NAME on the same rounds, from the same game and\n"
+    "                        shoe, and report the difference (needs --seed)\n"
     "      --bet N           the initial bet, a multiple of 10 (default 100)\n"
     "      --limits L        table limits: 10-500 (default), 50-2000 or 10-unlimited (or 0, 1, 2)\n"
     "      --insurance R     insurance limit: half (half the bet, default) or unlimited\n"
@@ -85,6 +88,13 @@ Config ParseArgs(int argc, char** argv) {
             const std::string_view s = value();
             if (s == "basic") config.strategy = vex::sim::StrategyKind::Basic;
             else if (s == "mimic" || s == "mimic-dealer") config.strategy = vex::sim::StrategyKind::MimicDealer;
+            else if (s == "exact") config.strategy = vex::sim::StrategyKind::Exact;
+            else Fail("unknown strategy: " + std::string(s));
+        } else if (arg == "--versus") {
+            const std::string_view s = value();
+            if (s == "basic") config.versus = vex::sim::StrategyKind::Basic;
+            else if (s == "mimic" || s == "mimic-dealer") config.versus = vex::sim::StrategyKind::MimicDealer;
+            else if (s == "exact") config.versus = vex::sim::StrategyKind::Exact;
             else Fail("unknown strategy: " + std::string(s));
         } else if (arg == "--bet") {
             config.bet = static_cast<int>(ParseCount(value(), "--bet"));
@@ -172,6 +182,26 @@ void PrintReport(const Config& config, const vex::sim::Tally& t, double seconds)
                 vex::sim::ThreadCount(config), seconds);
 }
 
+void PrintPaired(const Config& config, const vex::sim::PairedTally& p) {
+    const std::string first(vex::sim::StrategyName(config.strategy));
+    const std::string second(vex::sim::StrategyName(*config.versus));
+    std::printf("\nthe same rounds played by %s, from the same game and shoe:\n", second.c_str());
+    std::printf("house edge (%s):%*s%.4f%% +/- %.4f%%\n", second.c_str(),
+                static_cast<int>(18 - second.size()), "", -100 * p.second.Mean(),
+                100 * p.second.Ci95());
+    std::printf("difference %s - %s:  %+.4f%% +/- %.4f%% per initial bet (95%%, over %" PRIu64
+                " shoes)\n",
+                first.c_str(), second.c_str(), 100 * p.DiffMean(), 100 * p.DiffCi95(), p.shoes);
+    if (p.predicted_rounds > 0)
+        std::printf("coach's values: %" PRIu64 " rounds played, predicted %+.4f%%, paid %+.4f%%, "
+                    "paid - predicted %+.4f%% +/- %.4f%%\n",
+                    p.predicted_rounds,
+                    100 * p.predicted_sum / static_cast<double>(p.predicted_rounds),
+                    100 * (p.predicted_sum + p.residual_sum) /
+                        static_cast<double>(p.predicted_rounds),
+                    100 * p.ResidualMean(), 100 * p.ResidualCi95());
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -183,6 +213,7 @@ int main(int argc, char** argv) {
 
     std::atomic<std::uint64_t> done{0};
     vex::sim::Tally tally;
+    vex::sim::PairedTally paired;
     std::exception_ptr error;
     std::atomic<bool> finished{false};
     const auto start = std::chrono::steady_clock::now();
@@ -193,7 +224,12 @@ int main(int argc, char** argv) {
     double seconds = 0;
     std::thread runner([&] {
         try {
-            tally = vex::sim::Run(config, &done);
+            if (config.versus) {
+                paired = vex::sim::RunPaired(config, *config.versus, &done);
+                tally = paired.first;
+            } else {
+                tally = vex::sim::Run(config, &done);
+            }
         } catch (...) {
             error = std::current_exception();
         }
@@ -215,5 +251,6 @@ int main(int argc, char** argv) {
         return 1;
     }
     PrintReport(config, tally, seconds);
+    if (config.versus) PrintPaired(config, paired);
     return 0;
 }
