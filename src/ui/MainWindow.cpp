@@ -359,9 +359,10 @@ void MainWindow::OpenCoach() {
         const QRect beside(frameGeometry().topRight() + QPoint(8, 0), coach_->frameGeometry().size());
         if (screen() && screen()->availableGeometry().contains(beside)) coach_->move(beside.topLeft());
     }
+    // The keys stay with the table: the coach is read while playing, not played in.
+    coach_->setAttribute(Qt::WA_ShowWithoutActivating);
     coach_->show();
     coach_->raise();
-    coach_->activateWindow();
     coach_->Render();
 }
 
