@@ -14,7 +14,7 @@ namespace vex {
 class CaptionText {
 public:
     CaptionText() = default;
-    CaptionText(const char* text) : text_(text) {}  // NOLINT: a caption is written as text
+    CaptionText(const char* text) : text_(text) {}  // implicit: Control{"Deal"}
 
     CaptionText& operator=(const char* text) { return assign(text); }
     CaptionText& operator=(const std::string& text) { return assign(text); }
