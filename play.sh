@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds the game and starts it.
+# Installs what building and playing need (and only what is missing), builds the game alone,
+# and starts it. The tests and their tools are check.sh's business.
 set -euo pipefail
 cd "$(dirname "$0")"
-./scripts/install-deps.sh
-cmake --preset default >/dev/null
-cmake --build --preset default
-exec ./build/vex-blackjack "$@"
+./scripts/install-deps.sh play
+cmake --preset play >/dev/null
+cmake --build --preset play
+exec ./build-play/vex-blackjack "$@"

@@ -309,7 +309,7 @@ class Session {
                                         {&Game::frmAbout_Closed, Window::About}})
             if (e.run == closed) platform_.shown[static_cast<int>(w)] = false;
         if (e.run) return (game_.*e.run)();
-        if (e.when == When::Chip) return game_.ChipDrop(std::to_string(kChips[e.arg].Value));
+        if (e.when == When::Chip) return game_.ChipDrop(kChips[e.arg].Tag);
         // The amount box reports every edit as the whole text.
         if (e.when == When::BankText)
             return void(game_.frmBank.txtBorrow.Caption = platform_.CheckAmount());

@@ -1,8 +1,8 @@
 // Vex's BlackJack: a casino blackjack table for the desktop.
 #include <QApplication>
-#include <QIcon>
 
 #include "state/Random.h"
+#include "ui/Art.h"
 #include "ui/MainWindow.h"
 #include "ui/Style.h"
 
@@ -12,7 +12,7 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationVersion(QStringLiteral("1.1"));
     QGuiApplication::setDesktopFileName(QStringLiteral("net.vexgames.blackjack"));
     QApplication::setStyle(QStringLiteral("Fusion"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/art/icon.svg")));
+    QApplication::setWindowIcon(vex::ui::AppIcon());
     QApplication::setFont(vex::ui::GameFont(8.25, false));
 
     vex::ClockRandom random;

@@ -17,19 +17,25 @@ std::uint64_t SplitMix64(std::uint64_t& x) {
 
 }  // namespace
 
+// Each try is scaled as soon as its three numbers are made: the generator's steps form one chain,
+// and the processor scales a try while it waits on the next step.
+void RandomSource::FillTries(Xoshiro256& engine) {
+    for (Try& t : batch_) {
+        t.Deck = PickBits(engine(), kDecks);
+        t.Suit = PickBits(engine(), kSuits);
+        t.Value = PickBits(engine(), kValues);
+        t.Mark = MarkOf(t.Deck, t.Suit, t.Value);
+    }
+    SetBatch(kBatch);
+}
+
 void Xoshiro256::Seed(std::uint64_t seed) {
     for (auto& word : s_) word = SplitMix64(seed);  // never all zero: splitmix64 is a bijection
 }
 
-void ClockRandom::Refill() {
-    for (double& r : batch_) r = UnitInterval(engine_());
-    SetBatch(kBatch);
-}
+void ClockRandom::Refill() { FillTries(engine_); }
 
-void SeededRandom::Refill() {
-    for (double& r : batch_) r = UnitInterval(engine_());
-    SetBatch(kBatch);
-}
+void SeededRandom::Refill() { FillTries(engine_); }
 
 void ClockRandom::Reseed() {
     DropBatch();

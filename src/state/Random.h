@@ -2,7 +2,11 @@
 
 #include <cstdint>
 
+#include "state/Card.h"
+
 namespace vex {
+
+class Xoshiro256;
 
 // The shoe's source of randomness: uniform reals on [0, 1), reseeded at every shuffle.
 // Tests replace it to stack the shoe card by card.
@@ -11,36 +15,72 @@ public:
     virtual ~RandomSource() = default;
     // Starts a new sequence; numbers made ahead of the reseed are dropped, never dealt.
     virtual void Reseed() = 0;
-    // One number straight from the source (the shoe takes its numbers through NextThree).
+    // One number straight from the source (the shoe takes its numbers through NextTry).
     virtual double Next() = 0;
 
-    // One try of the shoe takes three numbers in a row (deck, suit, value): the next three of
-    // the sequence, taken from a batch made ahead, so that a try costs no call into the source.
-    void NextThree(double (&out)[3]) {
-        if (batch_end_ - batch_next_ < 3) Refill();
-        out[0] = batch_[batch_next_];
-        out[1] = batch_[batch_next_ + 1];
-        out[2] = batch_[batch_next_ + 2];
-        batch_next_ += 3;
+    // One try of the shoe: the card that the next three numbers of the sequence pick, each
+    // scaled to its range (deck 1..6, suit 1..4, value 1..13), and that card's place among the
+    // shoe's marks (TableState::ShoeUsed seen as one flat array).
+    struct Try {
+        std::int16_t Deck, Suit, Value, Mark;
+    };
+    // Tries are made ahead in batches, so that a try costs no call into the source and the
+    // scaling is done in a loop of its own rather than between the shoe's looks at its marks.
+    Try NextTry() {
+        if (batch_next_ == batch_end_) Refill();
+        return batch_[batch_next_++];
+    }
+
+    // Scales r in [0, 1) to 1..n; a source that returns 1.0 by mistake still lands on n.
+    static std::int16_t Pick(double r, int n) {
+        int k = static_cast<int>(r * n);
+        k = k < 0 ? 0 : k > n - 1 ? n - 1 : k;
+        return static_cast<std::int16_t>(k + 1);
+    }
+    // Pick(UnitInterval(bits), n) in fewer steps, with the same result for every word: the
+    // number is m 2^-53 for the word's top 53 bits m, and scaling by a power of two is exact and
+    // commutes with rounding, so m 2^-53 n rounds to the same double as m (n 2^-53), one
+    // multiplication. It is never negative, so only the top of the range needs a clamp.
+    // For the four suits the product is exact: the suit is the word's top two bits.
+    static std::int16_t PickBits(std::uint64_t bits, int n) {
+        if (n == 4) return static_cast<std::int16_t>((bits >> 62) + 1);
+        const double scaled =
+            static_cast<double>(static_cast<std::int64_t>(bits >> 11)) * (n * 0x1.0p-53);
+        const int k = static_cast<int>(scaled);
+        return static_cast<std::int16_t>((k < n - 1 ? k : n - 1) + 1);
+    }
+    static Try PickTry(double deck, double suit, double value) {
+        Try t;
+        t.Deck = Pick(deck, kDecks);
+        t.Suit = Pick(suit, kSuits);
+        t.Value = Pick(value, kValues);
+        t.Mark = MarkOf(t.Deck, t.Suit, t.Value);
+        return t;
+    }
+    static std::int16_t MarkOf(int deck, int suit, int value) {
+        return static_cast<std::int16_t>((deck * (kSuits + 1) + suit) * (kValues + 1) + value);
     }
 
 protected:
-    static constexpr int kBatch = 96;  // 32 tries
-    // Makes the next numbers of the sequence into the batch. By default one try at a time,
+    static constexpr int kBatch = 32;  // tries
+    // Makes the next tries of the sequence into the batch. By default one try at a time,
     // through Next(), for a source whose numbers depend on the moment they are asked for (the
     // tests' stacked shoe looks at the marks of the shoe).
     virtual void Refill() {
-        batch_[0] = Next();
-        batch_[1] = Next();
-        batch_[2] = Next();
-        SetBatch(3);
+        const double deck = Next();
+        const double suit = Next();
+        const double value = Next();
+        batch_[0] = PickTry(deck, suit, value);
+        SetBatch(1);
     }
     void SetBatch(int count) {
         batch_next_ = 0;
         batch_end_ = count;
     }
     void DropBatch() { SetBatch(0); }
-    double batch_[kBatch] = {};
+    // A whole batch from a generator of 64-bit words (below).
+    void FillTries(Xoshiro256& engine);
+    Try batch_[kBatch] = {};
 
 private:
     int batch_next_ = 0;

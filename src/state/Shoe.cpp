@@ -6,12 +6,6 @@ namespace vex {
 
 namespace {
 
-// Scales r in [0, 1) to 1..n; a source that returns 1.0 by mistake still lands on n.
-std::int16_t Pick(double r, int n) {
-    const int k = static_cast<int>(r * n);
-    return static_cast<std::int16_t>(std::clamp(k, 0, n - 1) + 1);
-}
-
 void ClearMarks(TableState& s) {
     for (int deck = 1; deck <= kDecks; ++deck)
         for (int suit = 1; suit <= kSuits; ++suit)
@@ -40,16 +34,14 @@ void BeginRound(TableState& s) { s.CardsOnTableCount = 0; }
 
 void DrawCard(TableState& s, RandomSource& random, Card& out) {
     if (s.ShoeCardsLeft <= 0) ReturnCardsNotOnTable(s);
-    std::int16_t deck, suit, value;
+    std::int16_t* const marks = &s.ShoeUsed[0][0][0];
+    RandomSource::Try t;
     do {
-        double r[3];  // deck, suit, value
-        random.NextThree(r);
-        deck = Pick(r[0], kDecks);
-        suit = Pick(r[1], kSuits);
-        value = Pick(r[2], kValues);
-    } while (s.ShoeUsed[deck][suit][value] != 0);
-    s.ShoeUsed[deck][suit][value] = 1;
+        t = random.NextTry();
+    } while (marks[t.Mark] != 0);
+    marks[t.Mark] = 1;
     --s.ShoeCardsLeft;
+    const std::int16_t deck = t.Deck, suit = t.Suit, value = t.Value;
     // Field by field from the three numbers: a card copied whole right after its fields were
     // written is read back wide from narrow stores, which stalls.
     out.Deck = deck;

@@ -1,15 +1,81 @@
 #pragma once
 
 #include <cstdint>
+#include <iosfwd>
 #include <string>
 #include <string_view>
 
 namespace vex {
 
+// What a control says, read and written like a string. A number is kept as a number and
+// written out as decimal text when the caption is first read: the window reads every caption
+// after every event, and rounds played with no window (the simulator) never pay for digits
+// that nobody reads.
+class CaptionText {
+public:
+    CaptionText() = default;
+    CaptionText(const char* text) : text_(text) {}  // implicit: Control{"Deal"}
+
+    CaptionText& operator=(const char* text) { return assign(text); }
+    CaptionText& operator=(const std::string& text) { return assign(text); }
+    CaptionText& operator=(std::string_view text) { return assign(text); }
+    CaptionText& assign(std::string_view text) {
+        number_pending_ = false;
+        // Most writes repeat what the caption already says ("Please bet..." every round).
+        if (text_ != text) text_.assign(text);
+        return *this;
+    }
+    CaptionText& append(std::string_view text) {
+        Write();
+        text_.append(text);
+        return *this;
+    }
+    CaptionText& append(const char* first, const char* last) {
+        return append(std::string_view(first, static_cast<std::size_t>(last - first)));
+    }
+    void clear() { assign({}); }
+    // Plain decimal text: no separators, a minus sign only if negative.
+    void SetNumber(std::int64_t value) {
+        number_ = value;
+        number_pending_ = true;
+    }
+
+    const std::string& str() const {
+        if (number_pending_) Write();
+        return text_;
+    }
+    operator const std::string&() const { return str(); }
+    operator std::string_view() const { return str(); }
+    std::size_t size() const { return str().size(); }
+    bool empty() const { return str().empty(); }
+    const char* data() const { return str().data(); }
+    const char* c_str() const { return str().c_str(); }
+
+    friend bool operator==(const CaptionText& a, const CaptionText& b) {
+        return a.str() == b.str();
+    }
+    friend bool operator==(const CaptionText& a, std::string_view b) { return a.str() == b; }
+    friend bool operator==(const CaptionText& a, const char* b) { return a.str() == b; }
+    friend std::string operator+(std::string a, const CaptionText& b) { return a += b.str(); }
+    friend std::string operator+(const char* a, const CaptionText& b) { return a + b.str(); }
+    friend std::string operator+(const CaptionText& a, std::string_view b) {
+        std::string s = a.str();
+        return s.append(b);
+    }
+    friend std::ostream& operator<<(std::ostream& out, const CaptionText& c);
+
+private:
+    void Write() const;
+
+    mutable std::string text_;
+    std::int64_t number_ = 0;
+    mutable bool number_pending_ = false;
+};
+
 // The part of a window control that the game writes: what it says, whether it is shown,
 // whether it can be used. The window renders these; the rules read and write them.
 struct Control {
-    std::string Caption;
+    CaptionText Caption;
     bool Visible = true;
     bool Enabled = true;
 
@@ -18,7 +84,7 @@ struct Control {
         Visible = true;
     }
     // Writes a whole number as plain decimal text: no separators, a minus sign only if negative.
-    void SetNumber(std::int64_t value);
+    void SetNumber(std::int64_t value) { Caption.SetNumber(value); }
 };
 
 // A one-shot window timer: starting it enables it; its tick handler stops it. Starts counts every

@@ -18,14 +18,15 @@ inline constexpr int kCardSlots = kTableSlots + (kDealerHandSize - 8);
 struct ChipDecl {
     std::string_view Name;
     int Value;
+    std::string_view Tag;  // what a drag of the chip carries
     Place Where;
 };
 inline constexpr int kChipCount = 4;
 inline constexpr std::array<ChipDecl, kChipCount> kChips{{
-    {"Image1", 10, {40, 264, 51, 51}},
-    {"Image2", 50, {96, 264, 50, 51}},
-    {"Image5", 100, {40, 320, 51, 51}},
-    {"Image4", 500, {96, 320, 50, 51}},
+    {"Image1", 10, "10", {40, 264, 51, 51}},
+    {"Image2", 50, "50", {96, 264, 50, 51}},
+    {"Image5", 100, "100", {40, 320, 51, 51}},
+    {"Image4", 500, "500", {96, 320, 50, 51}},
 }};
 
 // What a control of the table is, which also says how it looks.

@@ -1,5 +1,6 @@
 // The table window's start-up, its card slots, chip betting, New Game and Exit.
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <limits>
 
@@ -14,6 +15,17 @@ namespace {
 constexpr std::string_view kPleaseBet = "Please bet...";
 // Bet is a 16-bit amount: no chip may take it further than this, whatever the table maximum.
 constexpr std::int32_t kLargestBet = std::numeric_limits<std::int16_t>::max();
+
+// The chip a tag stands for, 0 for none. The chips' own tags are known at once; any other text
+// is read as an amount and must come to one of the chips' values.
+int ChipValue(std::string_view tag) {
+    for (const ChipDecl& chip : kChips)
+        if (tag == chip.Tag) return chip.Value;
+    const auto amount = ReadTypedAmount(tag);
+    for (int value : {500, 100, 50, 10})
+        if (amount && *amount == value) return value;
+    return 0;
+}
 
 }  // namespace
 
@@ -43,7 +55,9 @@ std::int16_t Game::ChargeImage(std::int16_t Couleur, std::int16_t Valeur, int Im
     return 1;
 }
 
-void Game::Draw() { DrawCard(*this, random_, DrawnCard); }
+void Game::Draw() {
+    DrawCard(*this, random_, DrawnCard);
+}
 
 void Game::Pay(std::int64_t amount) {
     const std::int64_t sum = std::int64_t{Credit} + amount;
@@ -51,14 +65,18 @@ void Game::Pay(std::int64_t amount) {
         sum, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
 }
 
-void Game::SetChipsDraggable(bool draggable) { Form1.ChipDraggable.fill(draggable); }
+void Game::SetChipsDraggable(bool draggable) {
+    Form1.ChipDraggable.fill(draggable);
+}
 
 bool Game::BettingOpen() const {
     return std::find(Form1.ChipDraggable.begin(), Form1.ChipDraggable.end(), true) !=
            Form1.ChipDraggable.end();
 }
 
-void Game::TurnHoleCard() { ChargeImage(HoleCardSuit, DealerCards[2], kHoleCardSlot); }
+void Game::TurnHoleCard() {
+    ChargeImage(HoleCardSuit, DealerCards[2], kHoleCardSlot);
+}
 
 void Game::ChipDrop(std::string_view tag) {
     // Betting is closed from the deal until the table is cleared: a chip that arrives anyway (from
@@ -66,13 +84,7 @@ void Game::ChipDrop(std::string_view tag) {
     if (!BettingOpen()) return;
     Form1.Label12.Visible = false;
 
-    const auto amount = ReadTypedAmount(tag);
-    int chip = 0;
-    for (int value : {500, 100, 50, 10})
-        if (amount && *amount == value) {
-            chip = value;
-            break;
-        }
+    const int chip = ChipValue(tag);
     if (chip == 0) return;
 
     const std::int32_t new_bet = std::int32_t{Bet} + chip;
@@ -146,6 +158,8 @@ void Game::mnuNewGame_Click() {
     Phase = RoundPhase::Betting;
 }
 
-void Game::mnuExit_Click() { platform_.EndProgram(); }
+void Game::mnuExit_Click() {
+    platform_.EndProgram();
+}
 
 }  // namespace vex

@@ -3,8 +3,8 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QInputDialog>
-#include <QLayout>
 #include <QLabel>
+#include <QLayout>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
@@ -180,7 +180,8 @@ void MainWindow::BuildTable() {
 
     for (int i = 0; i < kChipCount; ++i) {
         const ChipDecl& c = kChips[i];
-        auto* chip = new Chip(QString::number(c.Value), table_);
+        auto* chip =
+            new Chip(QLatin1String(c.Tag.data(), static_cast<qsizetype>(c.Tag.size())), table_);
         chip->setObjectName(QLatin1String(c.Name));
         chip->setGeometry(ToRect(c.Where));
         chip->setAccessibleName(QStringLiteral("%1 dollar chip").arg(c.Value));
@@ -309,7 +310,8 @@ void MainWindow::BuildMenus() {
     QAction* coach = mnuGame_->addAction(QStringLiteral("&Coach"));
     coach->setObjectName(QStringLiteral("mnuCoach"));
     // "?" is typed with Shift on most keyboards; either way it opens the coach.
-    coach->setShortcuts({QKeySequence(QStringLiteral("?")), QKeySequence(QStringLiteral("Shift+?"))});
+    coach->setShortcuts(
+        {QKeySequence(QStringLiteral("?")), QKeySequence(QStringLiteral("Shift+?"))});
     coach->setShortcutContext(Qt::WindowShortcut);
     connect(coach, &QAction::triggered, this, &MainWindow::OpenCoach);
 
@@ -342,8 +344,7 @@ void MainWindow::BuildKeys() {
     for (int i = 0; i < kChipCount; ++i) {
         key(chip_keys[i], [this, i] {
             if (!game_.Form1.ChipDraggable[i]) return;
-            const std::string tag = std::to_string(kChips[i].Value);
-            Run([&tag](Game& g) { g.ChipDrop(tag); });
+            Run([i](Game& g) { g.ChipDrop(kChips[i].Tag); });
         });
     }
 }
@@ -362,16 +363,21 @@ void MainWindow::OpenCoach() {
         coach_ = new CoachWindow(*this);
         // Beside the table, where the screen has room for it.
         coach_->adjustSize();
-        const QRect beside(frameGeometry().topRight() + QPoint(8, 0), coach_->frameGeometry().size());
-        if (screen() && screen()->availableGeometry().contains(beside)) coach_->move(beside.topLeft());
+        const QRect beside(frameGeometry().topRight() + QPoint(8, 0),
+                           coach_->frameGeometry().size());
+        if (screen() && screen()->availableGeometry().contains(beside))
+            coach_->move(beside.topLeft());
     }
+    // The keys stay with the table: the coach is read while playing, not played in.
+    coach_->setAttribute(Qt::WA_ShowWithoutActivating);
     coach_->show();
     coach_->raise();
-    coach_->activateWindow();
     coach_->Render();
 }
 
-CoachWindow* MainWindow::coachWindow() const { return coach_; }
+CoachWindow* MainWindow::coachWindow() const {
+    return coach_;
+}
 
 void MainWindow::RenderTable() {
     const Form1Model& m = game_.Form1;
@@ -397,7 +403,7 @@ void MainWindow::RenderTable() {
 
 std::string MainWindow::InputBox(std::string_view prompt, std::string_view title,
                                  std::string_view default_answer, const ScreenPlace* place) {
-    RenderTable();  // the player sees the cards the question is about
+    RenderTable();                 // the player sees the cards the question is about
     if (coach_) coach_->Render();  // and the coach values the question
     QInputDialog box(this);
     box.setObjectName(QStringLiteral("InputBox"));

@@ -13,6 +13,9 @@ namespace vex::ui {
 void PictureBox::SetPicture(const QString& name) {
     if (name == picture_) return;
     picture_ = name;
+    // A box that shows nothing is hidden: the window neither lays it out nor paints it (most of
+    // the card slots are empty most of the time, and all of them while the table first shows).
+    setVisible(!picture_.isEmpty());
     update();
 }
 

@@ -10,7 +10,7 @@ namespace vex::ui {
 class PictureBox : public QWidget {
     Q_OBJECT
 public:
-    explicit PictureBox(QWidget* parent = nullptr) : QWidget(parent) {}
+    explicit PictureBox(QWidget* parent = nullptr) : QWidget(parent) { hide(); }
     void SetPicture(const QString& name);
     const QString& Picture() const { return picture_; }
 

@@ -8,6 +8,7 @@
 #include <map>
 #include <random>
 #include <string>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -289,9 +290,12 @@ private:
         return 0;
     }
 
-    // What the coach says for these hands, asked once per distinct situation.
+    // What the coach says for these hands, asked once per distinct situation: the cards of each
+    // hand in any order (counts per value, three bits each) and the decision.
     Action Choose(const Spot& spot) {
-        const auto key = std::make_tuple(spot.player, spot.right, spot.decision);
+        std::uint64_t key = static_cast<std::uint64_t>(spot.decision);
+        for (int v : spot.player) key += std::uint64_t{1} << (2 + 3 * (Point(v) - 1));
+        for (int v : spot.right) key += std::uint64_t{1} << (32 + 3 * (Point(v) - 1));
         if (auto it = choices_.find(key); it != choices_.end()) return it->second;
         std::vector<int> seen = spot.player;
         seen.insert(seen.end(), spot.right.begin(), spot.right.end());
@@ -373,7 +377,7 @@ private:
     Counts c_{};
     int n_ = 0;
     Engine engine_;
-    std::map<std::tuple<std::vector<int>, std::vector<int>, Decision>, Action> choices_;
+    std::unordered_map<std::uint64_t, Action> choices_;
 };
 
 // A fixed seed keeps the check repeatable: at 95% each comparison misses one seed in twenty.
@@ -442,17 +446,30 @@ TEST(CoachKnownValues, SixDeckStandOnSeventeenOrderings) {
 TEST(CoachUnseen, TheHoleCardIsUnseenAndTheCountFollowsTheCardsShown) {
     doubles::Table t;
     t.BetChips({10});
-    t.Deal(5, 6, 10, 1);  // 11 against a ten, an ace in the hole (dealt as clubs)
+    t.Deal(5, 6, 9, 1);  // 11 against a nine, an ace in the hole
     const TableState& s = t.game;
     const Composition hidden = UnseenCards(s, true);
     EXPECT_EQ(hidden.total(), s.ShoeCardsLeft + 1);
     EXPECT_EQ(hidden.count[1], 24);
-    EXPECT_EQ(hidden.count[10], 95);
+    EXPECT_EQ(hidden.count[10], 96);
     EXPECT_EQ(UnseenCards(s, false).count[1], 23);
-    // Seen: a 5 and a 6 (+2) and a ten (-1); the ace in the hole is not counted yet.
+    // Seen: a 5 and a 6 (+2) and a nine (0); the ace in the hole is not counted yet.
     const HiLo count = HiLoCount(hidden);
-    EXPECT_EQ(count.running, 1);
-    EXPECT_NEAR(count.true_count, 52.0 / hidden.total(), 1e-12);
+    EXPECT_EQ(count.running, 2);
+    EXPECT_NEAR(count.true_count, 2 * 52.0 / hidden.total(), 1e-12);
+
+    // An empty shoe takes back, mid-round, every card but the five on the table.
+    Game& g = t.game;
+    for (auto& deck : g.ShoeUsed)
+        for (auto& suit : deck)
+            for (auto& used : suit) used = 1;
+    g.ShoeCardsLeft = 0;
+    t.rng.Stack(9);
+    g.bnCard_Click();
+    const Composition refilled = UnseenCards(g, true);
+    EXPECT_EQ(refilled.total(), kShoeSize - 5 + 1);
+    EXPECT_EQ(refilled.count[9], 22);  // the up card and the hit
+    EXPECT_EQ(refilled.count[1], 24);
 }
 
 }  // namespace
