@@ -422,6 +422,10 @@ class Session {
             on(Window::End) != g.frmEndShown || f.Visible == g.frmEndShown ||
             (g.frmEndShown && g.Debt < kDebtCeiling))
             Fail("a window's model disagrees with the screen");
+        // An open check can be filled in and signed until it is signed.
+        const BankModel& bank = g.frmBank;
+        if (bank.Open && !bank.Signed() && !(Game::Usable(bank.bnSign) && bank.txtBorrow.Enabled))
+            Fail("an open check cannot be signed");
     }
 
     [[noreturn]] void Fail(const std::string& what) {
