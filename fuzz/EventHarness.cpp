@@ -400,6 +400,9 @@ class Session {
             f.ChipDraggable[0] != betting || f.Timer1.Enabled != (p == Settled) ||
             f.Timer2.Enabled != (p == Shuffling) || f.Timer3.Enabled != (p == PassingToRight))
             Fail("the buttons or timers are not those of the phase");
+        // Over the main hand the comment line shows nothing but a refused Double or Split.
+        if (p == MainHand && f.Commentaire.Visible && f.Commentaire.Caption != kNotEnoughCredit)
+            Fail("a comment stays shown over the hand in play");
 
         // Ranges.
         auto in = [](std::int64_t v, std::int64_t lo, std::int64_t hi) {

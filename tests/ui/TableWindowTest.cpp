@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QUrl>
 #include <span>
+#include <tuple>
 #include <vector>
 
 #include "UiTestSupport.h"
@@ -54,6 +55,13 @@ TEST(TableWindow, EveryDeclaredControlStandsAtItsPlaceAndFollowsTheModel) {
         EXPECT_EQ(chip->geometry(),
                   QRect(c.Where.Left, c.Where.Top, c.Where.Width, c.Where.Height));
         EXPECT_EQ(chip->Tag(), QString::number(c.Value));
+    }
+    // The first slot of each row, where the table's layout puts it.
+    for (const auto& [slot, left, top, owner] : {std::tuple{0, 216, 216, "Your hand, card 1"},
+                                                 {6, 440, 216, "Your split hand, card 1"},
+                                                 {12, 216, 96, "Dealer's hand, card 1"}}) {
+        EXPECT_EQ(w.Find("ImageCarte", slot)->geometry().topLeft(), QPoint(left, top)) << slot;
+        EXPECT_EQ(w.Find("ImageCarte", slot)->accessibleDescription(), owner);
     }
     const auto slots = w.main->findChildren<ui::PictureBox*>("ImageCarte");
     ASSERT_EQ(slots.size(), kCardSlots);
