@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
-# Installs what is missing, checks that the artwork is fresh from its generator, builds, and runs
-# the whole test suite headless: once in the normal build, once under AddressSanitizer and
-# UndefinedBehaviorSanitizer; then a minute of fuzzing, two minutes of random play in the real
-# window, and the Debian package with its checks.
+# Installs what is missing, checks the C++ layout and that the artwork is fresh from its generator,
+# builds, and runs the whole test suite headless: once in the normal build, once under
+# AddressSanitizer and UndefinedBehaviorSanitizer; then a minute of fuzzing, two minutes of random
+# play in the real window, and the Debian package with its checks.
 set -euo pipefail
 cd "$(dirname "$0")"
 ./scripts/install-deps.sh
 export QT_QPA_PLATFORM=offscreen
+echo "== layout of the C++ files"
+./scripts/check-format.sh
 echo "== artwork"
 ./scripts/check-art.sh
 for preset in default asan; do

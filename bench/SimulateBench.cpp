@@ -16,8 +16,8 @@ void RoundsOnOneCore(benchmark::State& state, vex::sim::StrategyKind strategy) {
         const vex::sim::RoundResult r = table.PlayRound();
         benchmark::DoNotOptimize(tally.Add(r, config.bet));
     }
-    state.counters["rounds/s"] = benchmark::Counter(static_cast<double>(state.iterations()),
-                                                    benchmark::Counter::kIsRate);
+    state.counters["rounds/s"] =
+        benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
 }
 
 void BM_SimulatorBasicStrategy(benchmark::State& state) {

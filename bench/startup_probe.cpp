@@ -30,8 +30,8 @@ long WindowPid(Display* d, Window w, Atom pid_atom) {
     unsigned long items, after;
     unsigned char* data = nullptr;
     long pid = -1;
-    if (XGetWindowProperty(d, w, pid_atom, 0, 1, False, XA_CARDINAL, &type, &format, &items,
-                           &after, &data) == Success &&
+    if (XGetWindowProperty(d, w, pid_atom, 0, 1, False, XA_CARDINAL, &type, &format, &items, &after,
+                           &data) == Success &&
         data && items == 1 && format == 32)
         pid = static_cast<long>(*reinterpret_cast<unsigned long*>(data));
     if (data) XFree(data);
@@ -55,7 +55,9 @@ Window FindWindow(Display* d, Atom pid_atom, pid_t pid, XWindowAttributes& attrs
     return found;
 }
 
-int IgnoreErrors(Display*, XErrorEvent*) { return 0; }  // a window may vanish while polled
+int IgnoreErrors(Display*, XErrorEvent*) {
+    return 0;
+}  // a window may vanish while polled
 
 }  // namespace
 
@@ -90,7 +92,8 @@ int main(int argc, char* argv[]) {
             if (w) mapped = Now() - start;
         }
         if (w) {
-            XImage* image = XGetImage(d, w, attrs.width / 2, attrs.height / 2, 1, 1, AllPlanes, ZPixmap);
+            XImage* image =
+                XGetImage(d, w, attrs.width / 2, attrs.height / 2, 1, 1, AllPlanes, ZPixmap);
             if (image) {
                 const unsigned long pixel = XGetPixel(image, 0, 0);
                 XDestroyImage(image);
@@ -104,7 +107,8 @@ int main(int argc, char* argv[]) {
     }
     if (painted < 0) {
         kill(pid, SIGKILL);
-        std::fprintf(stderr, "startup_probe: %s showed no painted window within %.0f ms\n", argv[2], timeout);
+        std::fprintf(stderr, "startup_probe: %s showed no painted window within %.0f ms\n", argv[2],
+                     timeout);
         return 1;
     }
     std::printf("%.2f %.2f %d\n", mapped, painted, static_cast<int>(pid));

@@ -7,8 +7,12 @@ namespace vex::fuzz {
 
 namespace {
 
-char Lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
-bool Digit(char c) { return c >= '0' && c <= '9'; }
+char Lower(char c) {
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
+bool Digit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 std::optional<int> InRange(long long v) {
     if (v < -32768 || v > 32767) return std::nullopt;
@@ -28,8 +32,10 @@ std::optional<int> ReferenceAmount(std::string_view text) {
         for (std::size_t i = 2; i < t.size(); ++i) {
             const char c = Lower(t[i]);
             int d = 99;
-            if (Digit(c)) d = c - '0';
-            else if (c >= 'a' && c <= 'f') d = c - 'a' + 10;
+            if (Digit(c))
+                d = c - '0';
+            else if (c >= 'a' && c <= 'f')
+                d = c - 'a' + 10;
             if (d >= base) break;
             v = std::min(v * base + d, 1'000'000LL);
         }
@@ -42,9 +48,12 @@ std::optional<int> ReferenceAmount(std::string_view text) {
     std::string whole_digits, fraction_digits;
     bool point = false;
     for (; i < t.size(); ++i) {
-        if (Digit(t[i])) (point ? fraction_digits : whole_digits).push_back(t[i]);
-        else if (t[i] == '.' && !point) point = true;
-        else break;
+        if (Digit(t[i]))
+            (point ? fraction_digits : whole_digits).push_back(t[i]);
+        else if (t[i] == '.' && !point)
+            point = true;
+        else
+            break;
     }
     if (whole_digits.empty() && fraction_digits.empty()) return 0;
 
@@ -77,7 +86,8 @@ std::optional<int> ReferenceAmount(std::string_view text) {
         integer_digits < static_cast<long long>(d.size()) ? d.substr(integer_digits) : "";
     bool up = false;
     if (!rest.empty()) {
-        if (rest[0] > '5') up = true;
+        if (rest[0] > '5')
+            up = true;
         else if (rest[0] == '5')
             up = rest.find_first_not_of('0', 1) != std::string::npos || whole % 2 == 1;
     }

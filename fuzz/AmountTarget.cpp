@@ -10,7 +10,9 @@
 
 namespace {
 
-std::string Describe(const std::optional<int>& v) { return v ? std::to_string(*v) : "no value"; }
+std::string Describe(const std::optional<int>& v) {
+    return v ? std::to_string(*v) : "no value";
+}
 
 }  // namespace
 
@@ -22,8 +24,10 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t siz
     if (got != reference) {
         std::fprintf(stderr, "\n*** TYPED AMOUNTS DISAGREE on \"");
         for (unsigned char c : text) {
-            if (c >= 32 && c < 127) std::fputc(c, stderr);
-            else std::fprintf(stderr, "\\x%02X", c);
+            if (c >= 32 && c < 127)
+                std::fputc(c, stderr);
+            else
+                std::fprintf(stderr, "\\x%02X", c);
         }
         std::fprintf(stderr, "\": the game reads %s, the rules say %s\n", Describe(got).c_str(),
                      Describe(reference).c_str());

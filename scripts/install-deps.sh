@@ -14,6 +14,8 @@ play=(
   fonts-ocr-a fonts-dancingscript fonts-dejavu-core fonts-liberation2
 )
 check=(
+  # the layout check and the artwork's generator and checks
+  clang-format python3
   # tests and benchmarks, fuzzing and the leak check
   libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev valgrind
   # real-window checks under a virtual X server, and the screen-reader test

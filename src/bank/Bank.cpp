@@ -72,9 +72,13 @@ void Game::frmBank_Closed() {
     frmBank.Open = false;
 }
 
-void Game::frmEnd_Command1_Click() { platform_.EndProgram(); }
+void Game::frmEnd_Command1_Click() {
+    platform_.EndProgram();
+}
 
 // The table is hidden behind the game-over window: closing it ends the game as OK does.
-void Game::frmEnd_Closed() { platform_.EndProgram(); }
+void Game::frmEnd_Closed() {
+    platform_.EndProgram();
+}
 
 }  // namespace vex

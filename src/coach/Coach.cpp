@@ -106,7 +106,7 @@ namespace {
 // so the orders share their states and each composition is played through about 3,400 edges at
 // most (a 2 up) instead of 20,000 card sequences.
 class DealerGraph {
-public:
+  public:
     explicit DealerGraph(int up) {
         const Score up_hand = ScoreFirstCard(up);
         const int blackjack = up == 1 ? 10 : (up == 10 ? 1 : 0);
@@ -150,7 +150,7 @@ public:
         }
     }
 
-private:
+  private:
     static constexpr int kNoEdge = -100;
     struct State {
         std::array<std::uint8_t, kRanks + 1> taken{};

@@ -63,7 +63,7 @@ struct Advice {
 // hand's cards ignored); see Coach.cpp. Keeps its working tables between calls: one engine per
 // thread.
 class Engine {
-public:
+  public:
     Engine();
     ~Engine();
     Engine(const Engine&) = delete;
@@ -74,7 +74,7 @@ public:
     Advice Advise(const TableState& s, const Composition& unseen, Decision decision,
                   bool can_double, bool can_split);
 
-private:
+  private:
     struct Impl;
     std::unique_ptr<Impl> impl_;
 };

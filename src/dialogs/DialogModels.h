@@ -27,7 +27,7 @@ inline constexpr std::array<TableLimit, 3> kTableLimits{{
     {"Min 10 $   Max Unlimited", 10, 1000000},
 }};
 inline constexpr std::array<std::string_view, 2> kInsuranceLimits{"Half of the Current bet",
-                                                                    "Unlimited"};
+                                                                  "Unlimited"};
 
 // The help window: no topic shown, or one topic's text in lblRegles.
 struct HelpModel {

@@ -28,7 +28,9 @@ void Game::Rules_bnOK_Click() {
 }
 
 // Closed by its close box: the choices stay in force and the dialog keeps showing them.
-void Game::Rules_Closed() { Rules.Visible = false; }
+void Game::Rules_Closed() {
+    Rules.Visible = false;
+}
 
 void Game::mnuTopics_Click() {
     if (!frmHelp.Open) {
@@ -49,7 +51,9 @@ void Game::frmHelp_Command1_Click() {
     platform_.CloseWindow(Window::Help);
 }
 
-void Game::frmHelp_Closed() { frmHelp = HelpModel{}; }
+void Game::frmHelp_Closed() {
+    frmHelp = HelpModel{};
+}
 
 void Game::mnuAbout_Click() {
     frmAboutOpen = true;
@@ -61,6 +65,8 @@ void Game::frmAbout_cmdOK_Click() {
     platform_.CloseWindow(Window::About);
 }
 
-void Game::frmAbout_Closed() { frmAboutOpen = false; }
+void Game::frmAbout_Closed() {
+    frmAboutOpen = false;
+}
 
 }  // namespace vex

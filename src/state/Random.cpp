@@ -33,9 +33,13 @@ void Xoshiro256::Seed(std::uint64_t seed) {
     for (auto& word : s_) word = SplitMix64(seed);  // never all zero: splitmix64 is a bijection
 }
 
-void ClockRandom::Refill() { FillTries(engine_); }
+void ClockRandom::Refill() {
+    FillTries(engine_);
+}
 
-void SeededRandom::Refill() { FillTries(engine_); }
+void SeededRandom::Refill() {
+    FillTries(engine_);
+}
 
 void ClockRandom::Reseed() {
     DropBatch();

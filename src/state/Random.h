@@ -11,7 +11,7 @@ class Xoshiro256;
 // The shoe's source of randomness: uniform reals on [0, 1), reseeded at every shuffle.
 // Tests replace it to stack the shoe card by card.
 class RandomSource {
-public:
+  public:
     virtual ~RandomSource() = default;
     // Starts a new sequence; numbers made ahead of the reseed are dropped, never dealt.
     virtual void Reseed() = 0;
@@ -61,7 +61,7 @@ public:
         return static_cast<std::int16_t>((deck * (kSuits + 1) + suit) * (kValues + 1) + value);
     }
 
-protected:
+  protected:
     static constexpr int kBatch = 32;  // tries
     // Makes the next tries of the sequence into the batch. By default one try at a time,
     // through Next(), for a source whose numbers depend on the moment they are asked for (the
@@ -82,7 +82,7 @@ protected:
     void FillTries(Xoshiro256& engine);
     Try batch_[kBatch] = {};
 
-private:
+  private:
     int batch_next_ = 0;
     int batch_end_ = 0;
 };
@@ -90,7 +90,7 @@ private:
 // xoshiro256** (Blackman and Vigna): 256 bits of state, equidistributed in 4 dimensions, passes
 // BigCrush, and costs a few shifts per number: the shoe draws millions of them a second.
 class Xoshiro256 {
-public:
+  public:
     // Fills the state from one 64-bit seed through splitmix64, as the authors recommend.
     void Seed(std::uint64_t seed);
     std::uint64_t operator()() {
@@ -105,7 +105,7 @@ public:
         return result;
     }
 
-private:
+  private:
     static std::uint64_t Rotl(std::uint64_t x, int k) { return (x << k) | (x >> (64 - k)); }
     std::uint64_t s_[4] = {1, 2, 3, 4};
 };
@@ -118,11 +118,11 @@ inline double UnitInterval(std::uint64_t bits) {
 
 // The game's generator, reseeded from the system clock at every shuffle.
 class ClockRandom final : public RandomSource {
-public:
+  public:
     void Reseed() override;
     double Next() override { return UnitInterval(engine_()); }
 
-private:
+  private:
     void Refill() override;
     Xoshiro256 engine_;
 };
@@ -130,12 +130,12 @@ private:
 // A repeatable generator for simulations and tests: every reseed moves to the next seed of a
 // fixed sequence that starts from the given seed.
 class SeededRandom final : public RandomSource {
-public:
+  public:
     explicit SeededRandom(std::uint64_t seed) : next_seed_(seed) { engine_.Seed(seed); }
     void Reseed() override;
     double Next() override { return UnitInterval(engine_()); }
 
-private:
+  private:
     void Refill() override;
     Xoshiro256 engine_;
     std::uint64_t next_seed_;

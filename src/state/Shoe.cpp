@@ -30,7 +30,9 @@ void ShuffleShoe(TableState& s, RandomSource& random) {
     ClearMarks(s);
 }
 
-void BeginRound(TableState& s) { s.CardsOnTableCount = 0; }
+void BeginRound(TableState& s) {
+    s.CardsOnTableCount = 0;
+}
 
 void DrawCard(TableState& s, RandomSource& random, Card& out) {
     if (s.ShoeCardsLeft <= 0) ReturnCardsNotOnTable(s);

@@ -10,7 +10,9 @@ namespace {
 constexpr int kMinAmount = std::numeric_limits<std::int16_t>::min();
 constexpr int kMaxAmount = std::numeric_limits<std::int16_t>::max();
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 int DigitValue(char c) {
     if (IsDigit(c)) return c - '0';
@@ -88,8 +90,10 @@ std::optional<std::int16_t> ReadDecimal(std::string_view s) {
     if (magnitude < size) {
         const char next = significant[magnitude];
         const bool beyond_half =
-            significant.find_first_not_of('0', static_cast<std::size_t>(magnitude) + 1) != std::string::npos;
-        if (next > '5' || (next == '5' && (beyond_half || whole % 2 != 0))) ++whole;  // half to even
+            significant.find_first_not_of('0', static_cast<std::size_t>(magnitude) + 1) !=
+            std::string::npos;
+        if (next > '5' || (next == '5' && (beyond_half || whole % 2 != 0)))
+            ++whole;  // half to even
     }
     return Fit(static_cast<double>(negative ? -whole : whole));
 }

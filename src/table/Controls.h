@@ -12,7 +12,7 @@ namespace vex {
 // after every event, and rounds played with no window (the simulator) never pay for digits
 // that nobody reads.
 class CaptionText {
-public:
+  public:
     CaptionText() = default;
     CaptionText(const char* text) : text_(text) {}  // implicit: Control{"Deal"}
 
@@ -64,7 +64,7 @@ public:
     }
     friend std::ostream& operator<<(std::ostream& out, const CaptionText& c);
 
-private:
+  private:
     void Write() const;
 
     mutable std::string text_;

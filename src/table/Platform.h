@@ -17,7 +17,7 @@ struct ScreenPlace {
 // What a handler needs from the window system in the middle of its run. The Qt windows
 // implement it; tests answer it with scripted replies.
 class Platform {
-public:
+  public:
     virtual ~Platform() = default;
 
     // A modal input box; returns the typed text, or empty text when cancelled. Line breaks in the

@@ -34,7 +34,7 @@ QPixmap Placeholder(const QString& name, QSize pixels) {
 
 // The pictures drawn at build time, found by name and size in device pixels.
 class RasterArt {
-public:
+  public:
     RasterArt() {
         const QResource resource(QStringLiteral(":/raster/art"));
         // Stored uncompressed, so the bytes are read in place; each picture is compressed.
@@ -87,7 +87,7 @@ public:
         return image;
     }
 
-private:
+  private:
     struct Entry {
         QSize size;
         Packing packing = Packing::Zlib;
@@ -135,7 +135,7 @@ QPixmap ArtPixmap(const QString& name, QSize logical_size, qreal device_pixel_ra
 namespace {
 
 class ArtIconEngine final : public QIconEngine {
-public:
+  public:
     explicit ArtIconEngine(QString name) : name_(std::move(name)) {}
     QPixmap pixmap(const QSize& size, QIcon::Mode, QIcon::State) override {
         return ArtPixmap(name_, size, 1.0);
@@ -153,7 +153,7 @@ public:
     QIconEngine* clone() const override { return new ArtIconEngine(name_); }
     QString key() const override { return QStringLiteral("vex-art"); }
 
-private:
+  private:
     QString name_;
 };
 
@@ -163,14 +163,15 @@ QIcon AppIcon() {
     return QIcon(new ArtIconEngine(QStringLiteral("icon")));
 }
 
-QString CardArtName(int picture) { return QStringLiteral("card%1").arg(picture); }
+QString CardArtName(int picture) {
+    return QStringLiteral("card%1").arg(picture);
+}
 
 QString CardInWords(int picture) {
     if (picture == kCardBack) return QStringLiteral("Card back");
     if (picture < kFirstCardFace || picture > kCardBack) return {};
-    static const char* const kValues[] = {"Ace",   "Two",   "Three", "Four", "Five",
-                                          "Six",   "Seven", "Eight", "Nine", "Ten",
-                                          "Jack",  "Queen", "King"};
+    static const char* const kValues[] = {"Ace",   "Two",  "Three", "Four", "Five",  "Six", "Seven",
+                                          "Eight", "Nine", "Ten",   "Jack", "Queen", "King"};
     static const char* const kSuits[] = {"spades", "hearts", "diamonds", "clubs"};
     const int index = picture - kFirstCardFace;
     return QStringLiteral("%1 of %2").arg(kValues[index % 13], kSuits[index / 13]);

@@ -30,7 +30,7 @@ void SetupWindow(QWidget* w, const char* name, const QString& title, QSize clien
 
 // A plain line or outline drawn on a window.
 class Shape : public QWidget {
-public:
+  public:
     Shape(QWidget* parent, const char* name, QRect rect, QColor colour, bool outline)
         : QWidget(parent), colour_(colour), outline_(outline) {
         setObjectName(QLatin1String(name));
@@ -38,7 +38,7 @@ public:
         setAttribute(Qt::WA_TransparentForMouseEvents);
     }
 
-protected:
+  protected:
     void paintEvent(QPaintEvent*) override {
         QPainter p(this);
         if (outline_) {
@@ -49,25 +49,28 @@ protected:
         }
     }
 
-private:
+  private:
     QColor colour_;
     bool outline_;
 };
 
 void AddLine(QWidget* parent, const char* name, QPoint from, QPoint to, QColor colour) {
     const QRect rect = QRect(from, to).normalized();
-    new Shape(parent, name, QRect(rect.left(), rect.top(), std::max(1, rect.width()), std::max(1, rect.height())),
+    new Shape(parent, name,
+              QRect(rect.left(), rect.top(), std::max(1, rect.width()), std::max(1, rect.height())),
               colour, false);
 }
 
-QString FromModel(const std::string& text) { return QString::fromStdString(text); }
+QString FromModel(const std::string& text) {
+    return QString::fromStdString(text);
+}
 
 // An option button of the rules: its whole box takes the click, not only its dot and caption.
 class OptionButton : public QRadioButton {
-public:
+  public:
     using QRadioButton::QRadioButton;
 
-protected:
+  protected:
     bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
 };
 
@@ -108,7 +111,8 @@ BankWindow::BankWindow(MainWindow& main) : QWidget(&main, Qt::Dialog), main_(mai
     on_check("Label7", QStringLiteral("587"), {472, 80, 57, 17}, GameFont(9.75, true, Face::OcrA));
     // In the default 8.25 pt the two lines' ink needs 26 px: the box is 2 px taller than the 25 of
     // the layout, down to just above the payee line.
-    on_check("Label1", QStringLiteral("Pay to the order of"), {144, 133, 57, 27}, GameFont(8.25, false));
+    on_check("Label1", QStringLiteral("Pay to the order of"), {144, 133, 57, 27},
+             GameFont(8.25, false));
     on_check("Label2", QStringLiteral("Monte Cristo Casino"), {208, 143, 177, 17},
              GameFont(9.75, true, Face::Handwriting));
     AddLine(this, "Line1", {144, 160}, {392, 160}, ink);
@@ -119,8 +123,9 @@ BankWindow::BankWindow(MainWindow& main) : QWidget(&main, Qt::Dialog), main_(mai
     txtBorrow_->setFont(GameFont(12, true, Face::Arial));
     txtBorrow_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     txtBorrow_->setAccessibleName(QStringLiteral("Amount of the check in dollars"));
-    connect(txtBorrow_, &QLineEdit::textEdited, this,
-            [this](const QString& text) { main_.game().frmBank.txtBorrow.Caption = text.toStdString(); });
+    connect(txtBorrow_, &QLineEdit::textEdited, this, [this](const QString& text) {
+        main_.game().frmBank.txtBorrow.Caption = text.toStdString();
+    });
     QFont bank_name = GameFont(9.75, true, Face::Arial);
     bank_name.setLetterSpacing(QFont::PercentageSpacing, 94);  // "CREDIT BANK" fits its line
     on_check("Label4", QStringLiteral("LOAN SHARK CREDIT BANK"), {144, 184, 89, 33}, bank_name);
@@ -135,7 +140,8 @@ BankWindow::BankWindow(MainWindow& main) : QWidget(&main, Qt::Dialog), main_(mai
     on_check("Label6", QStringLiteral(":1542688975:000000845:0587"), {144, 248, 217, 17},
              GameFont(8.25, true, Face::OcrA));
 
-    bnSign_ = NewButton(this, "bnSign", QStringLiteral("Sign"), {264, 304, 113, 33}, GameFont(13.5, true));
+    bnSign_ = NewButton(this, "bnSign", QStringLiteral("Sign"), {264, 304, 113, 33},
+                        GameFont(13.5, true));
     connect(bnSign_, &QPushButton::clicked, this, [this] {
         main_.game().frmBank.txtBorrow.Caption = txtBorrow_->text().toStdString();
         main_.Run([](Game& g) { g.frmBank_bnSign_Click(); });
@@ -143,8 +149,10 @@ BankWindow::BankWindow(MainWindow& main) : QWidget(&main, Qt::Dialog), main_(mai
 
     Timer1_.setParent(this);
     Timer1_.setObjectName(QStringLiteral("Timer1"));
-    Timer1_.setTimerType(Qt::PreciseTimer);  // the signature shows for 1.5 s, like the table's pauses
-    connect(&Timer1_, &QTimer::timeout, this, [this] { main_.Run([](Game& g) { g.frmBank_Timer1_Timer(); }); });
+    Timer1_.setTimerType(
+        Qt::PreciseTimer);  // the signature shows for 1.5 s, like the table's pauses
+    connect(&Timer1_, &QTimer::timeout, this,
+            [this] { main_.Run([](Game& g) { g.frmBank_Timer1_Timer(); }); });
     Render();
 }
 
@@ -167,18 +175,21 @@ void BankWindow::closeEvent(QCloseEvent* event) {
 // ---------------------------------------------------------------------------------------------
 EndWindow::EndWindow(MainWindow& main) : QWidget(nullptr, Qt::Window), main_(main) {
     SetupWindow(this, "frmEnd", QStringLiteral("Game Over"), {481, 394}, kBankBrown);
-    auto* text = NewLabel(this, "Label1",
-                          QStringLiteral("The game is over, my friend...") + QString(32, QLatin1Char(' ')) +
-                              QStringLiteral("Now, you must pay back what you owe!"),
-                          {8, 24, 465, 49}, GameFont(14.25, true, Face::Arial), Qt::AlignHCenter | Qt::AlignTop);
+    auto* text = NewLabel(
+        this, "Label1",
+        QStringLiteral("The game is over, my friend...") + QString(32, QLatin1Char(' ')) +
+            QStringLiteral("Now, you must pay back what you owe!"),
+        {8, 24, 465, 49}, GameFont(14.25, true, Face::Arial), Qt::AlignHCenter | Qt::AlignTop);
     SetTextColour(text, Qt::white);
     auto* picture = new PictureBox(this);
     picture->setObjectName(QStringLiteral("Image1"));
     picture->setGeometry(72, 80, 333, 267);
     picture->SetPicture(QStringLiteral("gameover"));
     picture->setAccessibleName(QStringLiteral("A man in a blue suit aiming a revolver at you"));
-    auto* ok = NewButton(this, "Command1", QStringLiteral("OK"), {208, 360, 97, 25}, GameFont(9.75, true));
-    connect(ok, &QPushButton::clicked, this, [this] { main_.Run([](Game& g) { g.frmEnd_Command1_Click(); }); });
+    auto* ok =
+        NewButton(this, "Command1", QStringLiteral("OK"), {208, 360, 97, 25}, GameFont(9.75, true));
+    connect(ok, &QPushButton::clicked, this,
+            [this] { main_.Run([](Game& g) { g.frmEnd_Command1_Click(); }); });
 }
 
 void EndWindow::closeEvent(QCloseEvent* event) {
@@ -206,9 +217,10 @@ RulesWindow::RulesWindow(MainWindow& main) : QWidget(&main, Qt::Dialog), main_(m
     QGroupBox* frame1 = frame("Frame1", QStringLiteral("Table Limits"), {32, 112, 249, 145});
     QGroupBox* frame2 = frame("Frame2", QStringLiteral("Insurance Limits"), {352, 112, 241, 145});
 
-    auto option = [this](QGroupBox* f, const char* name, int index, std::string_view caption, QRect rect,
-                         void (Game::*handler)(int)) {
-        auto* b = new OptionButton(QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size())), f);
+    auto option = [this](QGroupBox* f, const char* name, int index, std::string_view caption,
+                         QRect rect, void (Game::*handler)(int)) {
+        auto* b = new OptionButton(
+            QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size())), f);
         b->setObjectName(QLatin1String(name));
         b->setProperty("index", index);
         b->setGeometry(rect);
@@ -218,9 +230,8 @@ RulesWindow::RulesWindow(MainWindow& main) : QWidget(&main, Qt::Dialog), main_(m
         p.setColor(QPalette::WindowText, Qt::white);
         p.setColor(QPalette::Text, QApplication::palette().color(QPalette::Text));
         b->setPalette(p);
-        connect(b, &QRadioButton::clicked, this, [this, handler, index] {
-            main_.Run([&](Game& g) { (g.*handler)(index); });
-        });
+        connect(b, &QRadioButton::clicked, this,
+                [this, handler, index] { main_.Run([&](Game& g) { (g.*handler)(index); }); });
         return b;
     };
     const QRect option1_places[] = {{24, 40, 185, 17}, {24, 72, 193, 17}, {24, 104, 201, 17}};
@@ -232,8 +243,10 @@ RulesWindow::RulesWindow(MainWindow& main) : QWidget(&main, Qt::Dialog), main_(m
         Option2_[i] = option(frame2, "Option2", i, kInsuranceLimits[i], option2_places[i],
                              &Game::Rules_Option2_Click);
 
-    auto* ok = NewButton(this, "bnOK", QStringLiteral("OK"), {264, 272, 97, 33}, GameFont(9.75, true));
-    connect(ok, &QPushButton::clicked, this, [this] { main_.Run([](Game& g) { g.Rules_bnOK_Click(); }); });
+    auto* ok =
+        NewButton(this, "bnOK", QStringLiteral("OK"), {264, 272, 97, 33}, GameFont(9.75, true));
+    connect(ok, &QPushButton::clicked, this,
+            [this] { main_.Run([](Game& g) { g.Rules_bnOK_Click(); }); });
     Render();
 }
 
@@ -257,9 +270,10 @@ HelpWindow::HelpWindow(MainWindow& main) : QWidget(&main, Qt::Dialog), main_(mai
     for (int i = 0; i < static_cast<int>(kHelpTopics.size()); ++i) {
         const HelpTopic& topic = kHelpTopics[i];
         const std::string name(topic.Control);
-        QLabel* l = NewLabel(this, name.c_str(),
-                             QString::fromUtf8(topic.Caption.data(), static_cast<qsizetype>(topic.Caption.size())),
-                             {16, topic.Top, topic.Width, 17}, GameFont(9.75, true, Face::Arial));
+        QLabel* l = NewLabel(
+            this, name.c_str(),
+            QString::fromUtf8(topic.Caption.data(), static_cast<qsizetype>(topic.Caption.size())),
+            {16, topic.Top, topic.Width, 17}, GameFont(9.75, true, Face::Arial));
         l->setWordWrap(false);
         SetTextColour(l, kTableGreen);
         l->setCursor(HandCursor());
@@ -267,13 +281,15 @@ HelpWindow::HelpWindow(MainWindow& main) : QWidget(&main, Qt::Dialog), main_(mai
         l->setFocusPolicy(Qt::StrongFocus);  // Tab reaches the topics; Enter or Space opens one
         l->installEventFilter(this);
     }
-    lblRegles_ = NewLabel(this, "lblRegles", {}, {232, 80, 385, 137}, GameFont(9.75, false, Face::Arial));
+    lblRegles_ =
+        NewLabel(this, "lblRegles", {}, {232, 80, 385, 137}, GameFont(9.75, false, Face::Arial));
     SetTextColour(lblRegles_, Qt::black);
     lblRegles_->hide();
 
     auto* ok = NewButton(this, "Command1", QStringLiteral("OK"), {272, 368, 97, 33},
                          GameFont(14.25, true, Face::Arial));
-    connect(ok, &QPushButton::clicked, this, [this] { main_.Run([](Game& g) { g.frmHelp_Command1_Click(); }); });
+    connect(ok, &QPushButton::clicked, this,
+            [this] { main_.Run([](Game& g) { g.frmHelp_Command1_Click(); }); });
     Render();
 }
 
@@ -324,14 +340,19 @@ AboutWindow::AboutWindow(MainWindow& main) : QDialog(&main), main_(main) {
     auto* title = NewLabel(this, "Label1", QStringLiteral("Vex's BlackJack"), {96, 24, 312, 40},
                            GameFont(20, true), Qt::AlignCenter);
     SetTextColour(title, Qt::white);
-    auto* version = NewLabel(this, "Label2", QStringLiteral("Version 1.1"), {40, 88, 121, 25}, GameFont(13.5, true));
+    auto* version = NewLabel(this, "Label2", QStringLiteral("Version 1.1"), {40, 88, 121, 25},
+                             GameFont(13.5, true));
     SetTextColour(version, Qt::white);
-    auto* ok = NewButton(this, "cmdOK", QStringLiteral("OK"), {208, 360, 84, 23}, GameFont(13.5, true));
+    auto* ok =
+        NewButton(this, "cmdOK", QStringLiteral("OK"), {208, 360, 84, 23}, GameFont(13.5, true));
     ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, [this] { main_.Run([](Game& g) { g.frmAbout_cmdOK_Click(); }); });
+    connect(ok, &QPushButton::clicked, this,
+            [this] { main_.Run([](Game& g) { g.frmAbout_cmdOK_Click(); }); });
 }
 
-void AboutWindow::reject() { main_.Run([](Game& g) { g.frmAbout_cmdOK_Click(); }); }
+void AboutWindow::reject() {
+    main_.Run([](Game& g) { g.frmAbout_cmdOK_Click(); });
+}
 
 void AboutWindow::closeEvent(QCloseEvent* event) {
     event->accept();

@@ -17,14 +17,14 @@ class MainWindow;
 // The loan bank's check, frmBank. Destroyed after every use.
 class BankWindow : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit BankWindow(MainWindow& main);
     void Render();
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     MainWindow& main_;
     QLineEdit* txtBorrow_;
     QLabel* LabelSign_;
@@ -36,27 +36,27 @@ private:
 // The game-over window, frmEnd: its OK, or its close box, ends the program.
 class EndWindow : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit EndWindow(MainWindow& main);
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     MainWindow& main_;
 };
 
 // The table rules dialog, Rules: created once, afterwards only hidden and shown.
 class RulesWindow : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit RulesWindow(MainWindow& main);
     void Render();
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     MainWindow& main_;
     std::array<QRadioButton*, 3> Option1_{};
     std::array<QRadioButton*, 2> Option2_{};
@@ -65,15 +65,15 @@ private:
 // The help topics, frmHelp. Destroyed when closed.
 class HelpWindow : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit HelpWindow(MainWindow& main);
     void Render();
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     MainWindow& main_;
     QLabel* lblRegles_;
     QObject* pressed_topic_ = nullptr;  // the topic the mouse button went down on
@@ -82,14 +82,14 @@ private:
 // The about box, frmAbout: OK is both the default and the cancel button.
 class AboutWindow : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit AboutWindow(MainWindow& main);
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
     void reject() override;  // Escape
 
-private:
+  private:
     MainWindow& main_;
 };
 

@@ -9,15 +9,15 @@ namespace vex::ui {
 // A picture control: shows one SVG picture stretched to its box, or nothing.
 class PictureBox : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit PictureBox(QWidget* parent = nullptr) : QWidget(parent) { hide(); }
     void SetPicture(const QString& name);
     const QString& Picture() const { return picture_; }
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
 
-private:
+  private:
     QString picture_;
 };
 
@@ -27,16 +27,16 @@ inline constexpr char kChipMimeType[] = "application/x-vex-blackjack-chip";
 // A chip of the rack. While draggable, pressing the mouse on it starts a drag at once.
 class Chip : public PictureBox {
     Q_OBJECT
-public:
+  public:
     Chip(const QString& tag, QWidget* parent = nullptr);
     void SetDraggable(bool draggable) { draggable_ = draggable; }
     bool Draggable() const { return draggable_; }
     const QString& Tag() const { return tag_; }
 
-protected:
+  protected:
     void mousePressEvent(QMouseEvent* event) override;
 
-private:
+  private:
     QString tag_;
     bool draggable_ = true;
 };
@@ -46,7 +46,7 @@ private:
 // program or another copy of the game, text or files are refused, and the pointer shows it.
 class ChipDropTarget : public QObject {
     Q_OBJECT
-public:
+  public:
     explicit ChipDropTarget(QWidget* target);
 
     // The chip a drag from this source carries, or null when the drop is to be refused.
@@ -54,13 +54,13 @@ public:
     // Takes a drop from this source as a drop on the target does; returns whether it counted.
     bool Receive(const QObject* source);
 
-Q_SIGNALS:
+  Q_SIGNALS:
     void ChipDropped(const QString& tag);
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     QWidget* target_;
 };
 

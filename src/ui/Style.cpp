@@ -13,8 +13,9 @@ namespace vex::ui {
 namespace {
 
 QString& FamilyOf(Face face) {
-    static QString families[4] = {QStringLiteral("Liberation Sans"), QStringLiteral("Liberation Sans"),
-                                  QStringLiteral("OCRA"), QStringLiteral("Dancing Script")};
+    static QString families[4] = {QStringLiteral("Liberation Sans"),
+                                  QStringLiteral("Liberation Sans"), QStringLiteral("OCRA"),
+                                  QStringLiteral("Dancing Script")};
     return families[static_cast<int>(face)];
 }
 
@@ -41,7 +42,8 @@ QFont GameFont(qreal points, bool bold, Face face) {
     // The check's fonts are loaded when a check is first drawn, not at start-up.
     if (face == Face::OcrA || face == Face::Handwriting) LoadEmbeddedFonts();
     QFont font(FamilyOf(face));
-    font.setFamilies({FamilyOf(face), QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+    font.setFamilies(
+        {FamilyOf(face), QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
     font.setPointSizeF(points);
     font.setBold(bold);
     return font;

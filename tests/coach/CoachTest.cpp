@@ -12,9 +12,9 @@
 #include <utility>
 #include <vector>
 
+#include "Doubles.h"
 #include "coach/Coach.h"
 #include "state/Scoring.h"
-#include "Doubles.h"
 
 namespace vex::coach {
 namespace {
@@ -82,7 +82,7 @@ int Compare(int total, int dealer) {
 // the expectation given what the player has seen, and the player's next card is weighed over
 // every hole card it could sit above.
 class Exhaustive {
-public:
+  public:
     Exhaustive(const Spot& spot) : up_(Point(spot.up)) {
         blackjack_ = up_ == 1 ? 10 : (up_ == 10 ? 1 : 0);
         if (spot.decision == Decision::RightHand) {
@@ -128,7 +128,7 @@ public:
             c, [&](int r) { return Best(c, ScoreSecondCard(ScoreFirstCard(first), r), 2); });
     }
 
-private:
+  private:
     // The expectation of payoff(dealer's final total, 22 for a bust) over the hole cards that
     // give no blackjack and every order of the dealer's later cards.
     template <class Payoff>
@@ -260,7 +260,7 @@ TEST(CoachExhaustive, EveryActionMatchesEveryOrderOfASmallShoe) {
 // dealt first and redealt while it gives the dealer blackjack, and following the coach for every
 // later choice, and returns the mean net and the half-width of its 95% interval.
 class Simulation {
-public:
+  public:
     Simulation(const Spot& spot, std::uint64_t seed) : spot_(spot), rng_(seed) {}
 
     std::pair<double, double> Run(Action first, int rounds) {
@@ -275,7 +275,7 @@ public:
         return {mean, 1.96 * std::sqrt(var / rounds)};
     }
 
-private:
+  private:
     int Draw() {
         std::uniform_int_distribution<int> pick(0, n_ - 1);
         int k = pick(rng_);

@@ -4,8 +4,8 @@
 #include <functional>
 #include <vector>
 
-#include "coach/Session.h"
 #include "Doubles.h"
+#include "coach/Session.h"
 
 namespace vex::test {
 using namespace vex::doubles;

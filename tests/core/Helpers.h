@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "state/CardFaces.h"
 #include "Doubles.h"
+#include "state/CardFaces.h"
 
 namespace vex::test {
 

@@ -41,7 +41,9 @@ double UpperFraction(double a, double x) {
     return std::exp(-x + a * std::log(x) - std::lgamma(a)) * h;
 }
 
-int CardIndex(const Card& c) { return (c.Deck - 1) * 52 + (c.Suit - 1) * 13 + (c.Value - 1); }
+int CardIndex(const Card& c) {
+    return (c.Deck - 1) * 52 + (c.Suit - 1) * 13 + (c.Value - 1);
+}
 
 // A fresh shoe for each shuffle, as the Deal sees it.
 struct Shoe {
@@ -151,9 +153,11 @@ std::vector<ChiSquare> Scaling(RandomSource& random, std::uint64_t shuffles) {
         ++values[c.Value - 1];
     }
     const double n = static_cast<double>(shuffles);
-    return {Pearson("deck of the first card (6 decks)", decks, std::vector<double>(kDecks, n / kDecks)),
-            Pearson("suit of the first card (4 suits)", suits, std::vector<double>(kSuits, n / kSuits)),
-            Pearson("value of the first card (13 values)", values, std::vector<double>(kValues, n / kValues))};
+    return {
+        Pearson("deck of the first card (6 decks)", decks, std::vector<double>(kDecks, n / kDecks)),
+        Pearson("suit of the first card (4 suits)", suits, std::vector<double>(kSuits, n / kSuits)),
+        Pearson("value of the first card (13 values)", values,
+                std::vector<double>(kValues, n / kValues))};
 }
 
 }  // namespace vex::stats

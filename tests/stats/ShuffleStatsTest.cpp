@@ -39,7 +39,8 @@ TEST(ShoeStatistics, EveryCardIsEquallyLikelyFirstAfterAShuffle) {
 
 TEST(ShoeStatistics, EveryValueIsEquallyLikelyAtEachOfTheFirstDraws) {
     SeededRandom random(7002);
-    for (int position = 1; position <= 6; ++position) ExpectFair(ValueAtDraw(random, 13 * 4000, position));
+    for (int position = 1; position <= 6; ++position)
+        ExpectFair(ValueAtDraw(random, 13 * 4000, position));
 }
 
 TEST(ShoeStatistics, SuccessiveDrawsDependOnlyOnTheCardsAlreadyDealt) {
@@ -56,12 +57,12 @@ TEST(ShoeStatistics, DeckSuitAndValueAreEachUniform) {
 // Numbers spread evenly over [0, 1) land evenly on the decks, suits and values: every interval
 // [k / n, (k + 1) / n) maps to one card field, and its edges to the right side.
 class EvenlySpread : public RandomSource {
-public:
+  public:
     explicit EvenlySpread(std::vector<double> numbers) : numbers_(std::move(numbers)) {}
     void Reseed() override {}
     double Next() override { return numbers_[next_++ % numbers_.size()]; }
 
-private:
+  private:
     std::vector<double> numbers_;
     std::size_t next_ = 0;
 };
@@ -85,7 +86,8 @@ TEST(ShoeStatistics, ScalingGivesEachDeckSuitAndValueAnEqualShareOfTheInterval) 
             const Card c = DrawCard(table, random);
             ++counts[(field == 0 ? c.Deck : field == 1 ? c.Suit : c.Value) - 1];
         }
-        for (int i = 0; i < n; ++i) EXPECT_EQ(counts[i], kSteps / n) << "field " << field << " cell " << i;
+        for (int i = 0; i < n; ++i)
+            EXPECT_EQ(counts[i], kSteps / n) << "field " << field << " cell " << i;
     }
     // Edges: k / n belongs to the (k + 1)-th card field, just below it to the k-th.
     EvenlySpread edges({1.0 / 6, 0.25, 1.0 / 13});
@@ -106,11 +108,11 @@ TEST(ShoeStatistics, ScalingGivesEachDeckSuitAndValueAnEqualShareOfTheInterval) 
 // The method sees a bias of the kind that scaling coarse numbers would bring: numbers of 8 bits
 // spread unevenly over 13 values (20 or 19 of 256 each).
 class EightBitRandom : public RandomSource {
-public:
+  public:
     void Reseed() override {}
     double Next() override { return std::floor(inner_.Next() * 256) / 256; }
 
-private:
+  private:
     SeededRandom inner_{7005};
 };
 

@@ -26,7 +26,8 @@ TEST(BankWindow, SignsACheckAndClosesFreshForTheNextLoan) {
     EXPECT_EQ(bank->size(), QSize(631, 353));
     auto* amount = bank->findChild<QLineEdit*>("txtBorrow");
     EXPECT_EQ(bank->findChild<QLabel*>("Label2")->text(), "Monte Cristo Casino");
-    EXPECT_DOUBLE_EQ(bank->findChild<QLabel*>("Label1")->font().pointSizeF(), 8.25);  // default font
+    EXPECT_DOUBLE_EQ(bank->findChild<QLabel*>("Label1")->font().pointSizeF(),
+                     8.25);  // default font
     EXPECT_FALSE(bank->findChild<QLabel*>("LabelSign")->isVisible());
     // The check's machine lettering and handwriting come from the fonts inside the program.
     EXPECT_EQ(QFontInfo(bank->findChild<QLabel*>("Label6")->font()).family(), "OCRA");
@@ -88,7 +89,8 @@ TEST(EndWindow, DebtAtTheCeilingEndsTheGame) {
     EXPECT_TRUE(w.main->endWindow()->isVisible());
     EXPECT_FALSE(w.main->isVisible());
     EXPECT_EQ(w.main->endWindow()->windowTitle(), "Game Over");
-    EXPECT_EQ(w.main->endWindow()->findChild<QWidget*>("Image1")->geometry(), QRect(72, 80, 333, 267));
+    EXPECT_EQ(w.main->endWindow()->findChild<QWidget*>("Image1")->geometry(),
+              QRect(72, 80, 333, 267));
 }
 
 TEST(RulesWindow, ChoicesTakeEffectAtTheClickAndStayWhenHidden) {
@@ -138,11 +140,13 @@ TEST(RulesWindow, TheChosenOptionsDotShowsAndTheWholeBoxTakesTheClick) {
     for (const char* group : {"Option1", "Option2"}) {
         EXPECT_LT(IndicatorCentre(Option(rules, group, 0)), 160) << group << " selected";
         EXPECT_GT(IndicatorCentre(Option(rules, group, 1)), 200) << group << " not selected";
-        EXPECT_EQ(Option(rules, group, 0)->palette().color(QPalette::WindowText), QColor(Qt::white));
+        EXPECT_EQ(Option(rules, group, 0)->palette().color(QPalette::WindowText),
+                  QColor(Qt::white));
     }
     // A click in the empty right part of the box, past the caption, chooses the option.
     QRadioButton* unlimited = Option(rules, "Option1", 2);
-    QTest::mouseClick(unlimited, Qt::LeftButton, {}, QPoint(unlimited->width() - 2, unlimited->height() / 2));
+    QTest::mouseClick(unlimited, Qt::LeftButton, {},
+                      QPoint(unlimited->width() - 2, unlimited->height() / 2));
     EXPECT_TRUE(unlimited->isChecked());
     EXPECT_EQ(w.game().MaxBet, 1000000);
 }

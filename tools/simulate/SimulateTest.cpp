@@ -4,8 +4,8 @@
 #include <vector>
 
 #include "Simulator.h"
-#include "state/Shoe.h"
 #include "Strategy.h"
+#include "state/Shoe.h"
 
 namespace vex::sim {
 namespace {
@@ -33,7 +33,7 @@ TEST(BasicStrategy, DecisionsFollowTheButtonsAtHand) {
     EXPECT_EQ(Decide(basic, Pair(8), kAce), Action::Split);
     EXPECT_EQ(Decide(basic, Pair(kAce), 10), Action::Split);
     EXPECT_EQ(Decide(basic, Pair(kJack), 6), Action::Stand);  // 20 is kept
-    EXPECT_EQ(Decide(basic, Pair(5), 6), Action::Double);      // played as a hard 10
+    EXPECT_EQ(Decide(basic, Pair(5), 6), Action::Double);     // played as a hard 10
     HandView eights_after_split = Pair(8);
     eights_after_split.can_split = false;
     eights_after_split.can_double = false;
@@ -100,13 +100,20 @@ std::int64_t ExpectedNet(const RoundResult& r, int bet) {
     std::int64_t net = 0;
     for (int h = 0; h < r.hand_count; ++h) {
         switch (r.hands[h]) {
-            case Outcome::Blackjack: net += stake * 3 / 2; break;
+            case Outcome::Blackjack:
+                net += stake * 3 / 2;
+                break;
             case Outcome::SixCardWin:
             case Outcome::Win:
-            case Outcome::DealerBust: net += stake; break;
-            case Outcome::Push: break;
+            case Outcome::DealerBust:
+                net += stake;
+                break;
+            case Outcome::Push:
+                break;
             case Outcome::Loss:
-            case Outcome::Bust: net -= stake; break;
+            case Outcome::Bust:
+                net -= stake;
+                break;
         }
     }
     if (r.insurance_taken) net += r.insurance_won ? bet / 2 : -bet / 2;
@@ -154,7 +161,7 @@ TEST(SimTable, ExactPlayAddsUpAndUsesEveryChoice) {
     }
     EXPECT_GT(tally.splits, 0u);
     EXPECT_GT(tally.doubles, 0u);
-    EXPECT_GT(predicted, 420);  // about one round in eleven is settled at the deal
+    EXPECT_GT(predicted, 420);             // about one round in eleven is settled at the deal
     EXPECT_EQ(tally.insurance_taken, 0u);  // insurance that pays its stake once never pays
 }
 
@@ -217,7 +224,8 @@ TEST(Run, NeighbouringPiecesDoNotDealTheSameShoes) {
         for (int round = 0; round < 100; ++round) {
             table.PlayRound();
             const Game& g = table.game();
-            cards.push_back(((g.PlayerCards[1] * 14 + g.PlayerCards[2]) * 14 + g.DealerCards[1]) * 14 +
+            cards.push_back(((g.PlayerCards[1] * 14 + g.PlayerCards[2]) * 14 + g.DealerCards[1]) *
+                                14 +
                             g.DealerCards[2]);
         }
         return cards;

@@ -72,10 +72,14 @@ constexpr std::array<std::string_view, 2> kFiveCardHard{{
 
 Action FromCell(char cell, bool can_double) {
     switch (cell) {
-        case 'D': return can_double ? Action::Double : Action::Hit;
-        case 'd': return can_double ? Action::Double : Action::Stand;
-        case 'S': return Action::Stand;
-        default: return Action::Hit;
+        case 'D':
+            return can_double ? Action::Double : Action::Hit;
+        case 'd':
+            return can_double ? Action::Double : Action::Stand;
+        case 'S':
+            return Action::Stand;
+        default:
+            return Action::Hit;
     }
 }
 
@@ -116,9 +120,12 @@ Action Decide(StrategyKind kind, const HandView& hand, int dealer_up) {
 
 std::string_view StrategyName(StrategyKind kind) {
     switch (kind) {
-        case StrategyKind::Basic: return "basic";
-        case StrategyKind::MimicDealer: return "mimic-dealer";
-        case StrategyKind::Exact: return "exact";
+        case StrategyKind::Basic:
+            return "basic";
+        case StrategyKind::MimicDealer:
+            return "mimic-dealer";
+        case StrategyKind::Exact:
+            return "exact";
     }
     return "?";
 }

@@ -22,7 +22,8 @@ using vex::sim::Config;
 constexpr const char* kUsage =
     "usage: vex-simulate [options]\n"
     "  -n, --rounds N        rounds to play (default 1000000; 100M, 1e8 and 2G are understood)\n"
-    "  -s, --seed N          a repeatable run from this seed (default: shoes reseeded from the clock)\n"
+    "  -s, --seed N          a repeatable run from this seed (default: shoes reseeded from the "
+    "clock)\n"
     "      --strategy NAME   basic (default), mimic: hit to 16, stand on 17, as the dealer does,\n"
     "                        or exact: the coach's best play for the cards left in the shoe\n"
     "      --versus NAME     also play strategy NAME on the same rounds, from the same game and\n"
@@ -49,10 +50,14 @@ std::uint64_t ParseCount(std::string_view text, const char* what) {
     double scale = 1;
     if (end && *end) {
         const std::string suffix(end);
-        if (suffix == "k" || suffix == "K") scale = 1e3;
-        else if (suffix == "M" || suffix == "m") scale = 1e6;
-        else if (suffix == "G" || suffix == "g") scale = 1e9;
-        else Fail(std::string("not a number for ") + what + ": " + s);
+        if (suffix == "k" || suffix == "K")
+            scale = 1e3;
+        else if (suffix == "M" || suffix == "m")
+            scale = 1e6;
+        else if (suffix == "G" || suffix == "g")
+            scale = 1e9;
+        else
+            Fail(std::string("not a number for ") + what + ": " + s);
     }
     if (errno != 0 || end == s.c_str() || !(value >= 0) || value * scale > 1e15)
         Fail(std::string("not a number for ") + what + ": " + s);
@@ -65,7 +70,8 @@ Config ParseArgs(int argc, char** argv) {
         std::string_view arg = argv[i];
         // A short option may carry its value: -j1, -n100M.
         std::string_view attached;
-        if (arg.size() > 2 && arg[0] == '-' && arg[1] != '-' && std::string_view("nsj").find(arg[1]) != std::string_view::npos) {
+        if (arg.size() > 2 && arg[0] == '-' && arg[1] != '-' &&
+            std::string_view("nsj").find(arg[1]) != std::string_view::npos) {
             attached = arg.substr(2);
             arg = arg.substr(0, 2);
         }
@@ -86,29 +92,44 @@ Config ParseArgs(int argc, char** argv) {
             if (s.empty() || *end) Fail("not a seed: " + s);
         } else if (arg == "--strategy") {
             const std::string_view s = value();
-            if (s == "basic") config.strategy = vex::sim::StrategyKind::Basic;
-            else if (s == "mimic" || s == "mimic-dealer") config.strategy = vex::sim::StrategyKind::MimicDealer;
-            else if (s == "exact") config.strategy = vex::sim::StrategyKind::Exact;
-            else Fail("unknown strategy: " + std::string(s));
+            if (s == "basic")
+                config.strategy = vex::sim::StrategyKind::Basic;
+            else if (s == "mimic" || s == "mimic-dealer")
+                config.strategy = vex::sim::StrategyKind::MimicDealer;
+            else if (s == "exact")
+                config.strategy = vex::sim::StrategyKind::Exact;
+            else
+                Fail("unknown strategy: " + std::string(s));
         } else if (arg == "--versus") {
             const std::string_view s = value();
-            if (s == "basic") config.versus = vex::sim::StrategyKind::Basic;
-            else if (s == "mimic" || s == "mimic-dealer") config.versus = vex::sim::StrategyKind::MimicDealer;
-            else if (s == "exact") config.versus = vex::sim::StrategyKind::Exact;
-            else Fail("unknown strategy: " + std::string(s));
+            if (s == "basic")
+                config.versus = vex::sim::StrategyKind::Basic;
+            else if (s == "mimic" || s == "mimic-dealer")
+                config.versus = vex::sim::StrategyKind::MimicDealer;
+            else if (s == "exact")
+                config.versus = vex::sim::StrategyKind::Exact;
+            else
+                Fail("unknown strategy: " + std::string(s));
         } else if (arg == "--bet") {
             config.bet = static_cast<int>(ParseCount(value(), "--bet"));
         } else if (arg == "--limits") {
             const std::string_view s = value();
-            if (s == "0" || s == "10-500") config.limits = 0;
-            else if (s == "1" || s == "50-2000") config.limits = 1;
-            else if (s == "2" || s == "10-unlimited") config.limits = 2;
-            else Fail("unknown table limits: " + std::string(s));
+            if (s == "0" || s == "10-500")
+                config.limits = 0;
+            else if (s == "1" || s == "50-2000")
+                config.limits = 1;
+            else if (s == "2" || s == "10-unlimited")
+                config.limits = 2;
+            else
+                Fail("unknown table limits: " + std::string(s));
         } else if (arg == "--insurance") {
             const std::string_view s = value();
-            if (s == "half") config.insurance_rule = 0;
-            else if (s == "unlimited") config.insurance_rule = 1;
-            else Fail("unknown insurance limit: " + std::string(s));
+            if (s == "half")
+                config.insurance_rule = 0;
+            else if (s == "unlimited")
+                config.insurance_rule = 1;
+            else
+                Fail("unknown insurance limit: " + std::string(s));
         } else if (arg == "--take-insurance") {
             config.take_insurance = true;
         } else if (arg == "-j" || arg == "--threads") {
@@ -138,15 +159,15 @@ void DrawProgress(std::uint64_t done, std::uint64_t total, double seconds) {
     bar[kWidth] = 0;
     const double rate = seconds > 0 ? static_cast<double>(done) / seconds : 0;
     const double eta = rate > 0 ? static_cast<double>(total - done) / rate : 0;
-    std::fprintf(stderr, "\r[%s] %5.1f%%  %s rounds  %s rounds/s  %.0f s left  ", bar,
-                 100 * part, Millions(static_cast<double>(done)).c_str(), Millions(rate).c_str(),
-                 eta);
+    std::fprintf(stderr, "\r[%s] %5.1f%%  %s rounds  %s rounds/s  %.0f s left  ", bar, 100 * part,
+                 Millions(static_cast<double>(done)).c_str(), Millions(rate).c_str(), eta);
     std::fflush(stderr);
 }
 
 void PrintReport(const Config& config, const vex::sim::Tally& t, double seconds) {
     const char* limits[] = {"10-500 $", "50-2000 $", "10 $-unlimited"};
-    std::printf("Vex's BlackJack, simulated: %" PRIu64 " rounds, strategy %s, bet %d $, table %s, "
+    std::printf("Vex's BlackJack, simulated: %" PRIu64
+                " rounds, strategy %s, bet %d $, table %s, "
                 "insurance up to %s (%s)\n",
                 t.rounds, std::string(vex::sim::StrategyName(config.strategy)).c_str(), config.bet,
                 limits[config.limits], config.insurance_rule == 0 ? "half the bet" : "the credit",
@@ -157,16 +178,17 @@ void PrintReport(const Config& config, const vex::sim::Tally& t, double seconds)
         std::printf("seed: none, shoes reseeded from the clock\n");
 
     const double mean = t.Mean(), ci = t.Ci95();
-    std::printf("\nexpected return per initial bet: %+.4f%% +/- %.4f%% (95%% CI %+.4f%% .. %+.4f%%)\n",
-                100 * mean, 100 * ci, 100 * (mean - ci), 100 * (mean + ci));
+    std::printf(
+        "\nexpected return per initial bet: %+.4f%% +/- %.4f%% (95%% CI %+.4f%% .. %+.4f%%)\n",
+        100 * mean, 100 * ci, 100 * (mean - ci), 100 * (mean + ci));
     std::printf("house edge:                      %.4f%% +/- %.4f%%\n", -100 * mean, 100 * ci);
     std::printf("standard deviation per round:    %.4f bets\n", t.StdDev());
 
     const double hands = static_cast<double>(t.hands), rounds = static_cast<double>(t.rounds);
     std::printf("\noutcomes, per hand (%" PRIu64 " hands):\n", t.hands);
     constexpr vex::sim::Outcome order[] = {
-        vex::sim::Outcome::Blackjack, vex::sim::Outcome::SixCardWin, vex::sim::Outcome::Win,
-        vex::sim::Outcome::DealerBust, vex::sim::Outcome::Push, vex::sim::Outcome::Loss,
+        vex::sim::Outcome::Blackjack,  vex::sim::Outcome::SixCardWin, vex::sim::Outcome::Win,
+        vex::sim::Outcome::DealerBust, vex::sim::Outcome::Push,       vex::sim::Outcome::Loss,
         vex::sim::Outcome::Bust};
     for (auto o : order)
         std::printf("  %-15s %8.4f%%\n", std::string(vex::sim::OutcomeName(o)).c_str(),
@@ -176,7 +198,8 @@ void PrintReport(const Config& config, const vex::sim::Tally& t, double seconds)
     std::printf("  %-15s %8.4f%%\n", "split", 100 * static_cast<double>(t.splits) / rounds);
     std::printf("  %-15s %8.4f%%\n", "insurance taken",
                 100 * static_cast<double>(t.insurance_taken) / rounds);
-    std::printf("  %-15s %8.4f%%\n", "insurance won", 100 * static_cast<double>(t.insurance_won) / rounds);
+    std::printf("  %-15s %8.4f%%\n", "insurance won",
+                100 * static_cast<double>(t.insurance_won) / rounds);
 
     std::printf("\nspeed: %.2f M rounds/s on %d threads (%.1f s)\n", rounds / seconds / 1e6,
                 vex::sim::ThreadCount(config), seconds);
@@ -193,13 +216,13 @@ void PrintPaired(const Config& config, const vex::sim::PairedTally& p) {
                 " shoes)\n",
                 first.c_str(), second.c_str(), 100 * p.DiffMean(), 100 * p.DiffCi95(), p.shoes);
     if (p.predicted_rounds > 0)
-        std::printf("coach's values: %" PRIu64 " rounds played, predicted %+.4f%%, paid %+.4f%%, "
-                    "paid - predicted %+.4f%% +/- %.4f%%\n",
-                    p.predicted_rounds,
-                    100 * p.predicted_sum / static_cast<double>(p.predicted_rounds),
-                    100 * (p.predicted_sum + p.residual_sum) /
-                        static_cast<double>(p.predicted_rounds),
-                    100 * p.ResidualMean(), 100 * p.ResidualCi95());
+        std::printf(
+            "coach's values: %" PRIu64
+            " rounds played, predicted %+.4f%%, paid %+.4f%%, "
+            "paid - predicted %+.4f%% +/- %.4f%%\n",
+            p.predicted_rounds, 100 * p.predicted_sum / static_cast<double>(p.predicted_rounds),
+            100 * (p.predicted_sum + p.residual_sum) / static_cast<double>(p.predicted_rounds),
+            100 * p.ResidualMean(), 100 * p.ResidualCi95());
 }
 
 }  // namespace

@@ -1,14 +1,15 @@
 // Preview helper: renders one SVG with Qt's QSvgRenderer (as the game does) into a PNG.
-// Build: g++ -std=c++17 -fPIC -O2 svg2png.cpp -o /tmp/svg2png -I/usr/include/x86_64-linux-gnu/qt6 -I/usr/include/x86_64-linux-gnu/qt6/QtCore -I/usr/include/x86_64-linux-gnu/qt6/QtGui -I/usr/include/x86_64-linux-gnu/qt6/QtSvg -lQt6Svg -lQt6Gui -lQt6Core
-// Usage: QT_QPA_PLATFORM=offscreen /tmp/svg2png in.svg out.png [scale] [green|red|none]
+// Build: g++ -std=c++17 -fPIC -O2 svg2png.cpp -o /tmp/svg2png -I/usr/include/x86_64-linux-gnu/qt6
+// -I/usr/include/x86_64-linux-gnu/qt6/QtCore -I/usr/include/x86_64-linux-gnu/qt6/QtGui
+// -I/usr/include/x86_64-linux-gnu/qt6/QtSvg -lQt6Svg -lQt6Gui -lQt6Core Usage:
+// QT_QPA_PLATFORM=offscreen /tmp/svg2png in.svg out.png [scale] [green|red|none]
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <QSvgRenderer>
 #include <cstdio>
 
-int main(int argc, char **argv)
-{
+int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
     if (argc < 3) {
         std::fprintf(stderr, "usage: svg2png in.svg out.png [scale] [green|red|none]\n");
