@@ -95,9 +95,9 @@ TEST(Play, DoubleAndSplitNeedTheCreditAndRoomUnderBothMaximums) {
                 EXPECT_EQ(g.Form1.bnStandSplit.Caption, "Stand");
                 EXPECT_EQ(g.Credit, c.credit - c.bet);
             } else {
+                // The doubled card is stored, the count left alone.
                 EXPECT_EQ(g.PlayerCards[3], 10);
-                EXPECT_EQ(g.PlayerCardCount,
-                          2);  // the doubled card is stored, the count left alone
+                EXPECT_EQ(g.PlayerCardCount, 2);
                 EXPECT_EQ(Shown(g.Form1.Commentaire), "You won!");
                 EXPECT_EQ(g.Credit, c.credit - c.bet + 4 * c.bet);
             }
