@@ -144,27 +144,21 @@ CoachWindow::CoachWindow(MainWindow& main) : QWidget(&main, Qt::Dialog), main_(m
                        "playing on as well as possible."));
     layout->addWidget(note);
 
+    auto line = [&](const char* name) {
+        QLabel* l = AddLabel(this, text);
+        l->setObjectName(QLatin1String(name));
+        layout->addWidget(l);
+        return l;
+    };
     section(QStringLiteral("The shoe"));
-    shoe_ = AddLabel(this, text);
-    shoe_->setObjectName(QStringLiteral("Shoe"));
-    layout->addWidget(shoe_);
-    count_ = AddLabel(this, text);
-    count_->setObjectName(QStringLiteral("Count"));
-    layout->addWidget(count_);
+    shoe_ = line("Shoe");
+    count_ = line("Count");
 
     section(QStringLiteral("Since the coach opened"));
-    rounds_ = AddLabel(this, text);
-    rounds_->setObjectName(QStringLiteral("Rounds"));
-    layout->addWidget(rounds_);
-    net_ = AddLabel(this, text);
-    net_->setObjectName(QStringLiteral("Net"));
-    layout->addWidget(net_);
-    expected_ = AddLabel(this, text);
-    expected_->setObjectName(QStringLiteral("Expected"));
-    layout->addWidget(expected_);
-    given_away_ = AddLabel(this, text);
-    given_away_->setObjectName(QStringLiteral("GivenAway"));
-    layout->addWidget(given_away_);
+    rounds_ = line("Rounds");
+    net_ = line("Net");
+    expected_ = line("Expected");
+    given_away_ = line("GivenAway");
 
     Render();
 }
