@@ -347,102 +347,25 @@ double PairedTally::ResidualCi95() const {
     return 1.959964 * std::sqrt(std::max(0.0, var) / k);
 }
 
-PairedTally RunPaired(const Config& config, StrategyKind second,
-                      std::atomic<std::uint64_t>* progress) {
-    if (!config.seed) throw std::logic_error("a paired run needs a seed");
-    Config other = config;
-    other.strategy = second;
+namespace {
+
+// Plays a run's chunks on every thread: each thread takes the next chunk until none is left and
+// keeps a tally of its own; the first error stops them all and is thrown again here.
+template <typename Totals, typename PlayChunk>
+Totals PlayChunks(const Config& config, PlayChunk play_chunk) {
     const int threads = ThreadCount(config);
     const std::uint64_t piece = config.chunk_rounds;
     const std::uint64_t chunks = (config.rounds + piece - 1) / piece;
     std::atomic<std::uint64_t> next_chunk{0};
-    std::vector<PairedTally> tallies(static_cast<std::size_t>(threads));
-    std::mutex error_lock;
-    std::exception_ptr error;
-    const double bet = config.bet;
-
-    auto work = [&](PairedTally& out) {
-        try {
-            PairedTally t;
-            double shoe_diff = 0, shoe_rounds = 0;
-            auto close_shoe = [&] {
-                if (shoe_rounds == 0) return;
-                ++t.shoes;
-                t.diff_shoe_squares += shoe_diff * shoe_diff;
-                t.diff_shoe_rounds += shoe_diff * shoe_rounds;
-                t.shoe_rounds_squares += shoe_rounds * shoe_rounds;
-                shoe_diff = shoe_rounds = 0;
-            };
-            for (std::uint64_t c = next_chunk++; c < chunks; c = next_chunk++) {
-                const std::uint64_t n = std::min(piece, config.rounds - c * piece);
-                const std::uint64_t seed = ChunkSeed(*config.seed, c);
-                SimTable a(config, seed), b(other, seed);
-                for (std::uint64_t i = 0; i < n; ++i) {
-                    b.CopyStateFrom(a);
-                    const RoundResult ra = a.PlayRound();
-                    const RoundResult rb = b.PlayRound();
-                    if (!t.first.Add(ra, config.bet) || !t.second.Add(rb, config.bet))
-                        throw std::logic_error(
-                            "a round's result is not a whole number of half bets");
-                    if (ra.shuffled) close_shoe();
-                    const double d = static_cast<double>(ra.net - rb.net) / bet;
-                    t.diff_sum += d;
-                    shoe_diff += d;
-                    ++shoe_rounds;
-                    if (ra.predicted) {
-                        const double residual = static_cast<double>(ra.net) / bet - *ra.predicted;
-                        ++t.predicted_rounds;
-                        t.predicted_sum += *ra.predicted;
-                        t.residual_sum += residual;
-                        t.residual_squares += residual * residual;
-                    }
-                    if (progress) ++*progress;
-                }
-                close_shoe();
-            }
-            out = t;
-        } catch (...) {
-            const std::lock_guard lock(error_lock);
-            if (!error) error = std::current_exception();
-            next_chunk = chunks;
-        }
-    };
-
-    std::vector<std::thread> pool;
-    for (int t = 1; t < threads; ++t)
-        pool.emplace_back(work, std::ref(tallies[static_cast<std::size_t>(t)]));
-    work(tallies[0]);
-    for (auto& th : pool) th.join();
-    if (error) std::rethrow_exception(error);
-
-    PairedTally total;
-    for (const PairedTally& t : tallies) total.Merge(t);
-    return total;
-}
-
-Tally Run(const Config& config, std::atomic<std::uint64_t>* progress) {
-    const int threads = ThreadCount(config);
-    const std::uint64_t piece = config.chunk_rounds;
-    const std::uint64_t chunks = (config.rounds + piece - 1) / piece;
-    std::atomic<std::uint64_t> next_chunk{0};
-    std::vector<Tally> tallies(static_cast<std::size_t>(threads));
+    std::vector<Totals> tallies(static_cast<std::size_t>(threads));
     std::mutex error_lock;
     std::exception_ptr error;
 
-    auto work = [&](Tally& out) {
+    auto work = [&](Totals& out) {
         try {
-            Tally tally;
-            for (std::uint64_t c = next_chunk++; c < chunks; c = next_chunk++) {
-                const std::uint64_t n = std::min(piece, config.rounds - c * piece);
-                SimTable table(config, ChunkSeed(config.seed.value_or(0), c));
-                for (std::uint64_t i = 0; i < n; ++i) {
-                    if (!tally.Add(table.PlayRound(), config.bet))
-                        throw std::logic_error(
-                            "a round's result is not a whole number of half bets");
-                    if (progress && (i + 1) % kProgressStep == 0) *progress += kProgressStep;
-                }
-                if (progress) *progress += n % kProgressStep;
-            }
+            Totals tally;
+            for (std::uint64_t c = next_chunk++; c < chunks; c = next_chunk++)
+                play_chunk(tally, c, std::min(piece, config.rounds - c * piece));
             out = tally;
         } catch (...) {
             const std::lock_guard lock(error_lock);
@@ -458,9 +381,68 @@ Tally Run(const Config& config, std::atomic<std::uint64_t>* progress) {
     for (auto& th : pool) th.join();
     if (error) std::rethrow_exception(error);
 
-    Tally total;
-    for (const Tally& t : tallies) total.Merge(t);
+    Totals total;
+    for (const Totals& t : tallies) total.Merge(t);
     return total;
+}
+
+constexpr const char* kNotHalfBets = "a round's result is not a whole number of half bets";
+
+}  // namespace
+
+PairedTally RunPaired(const Config& config, StrategyKind second,
+                      std::atomic<std::uint64_t>* progress) {
+    if (!config.seed) throw std::logic_error("a paired run needs a seed");
+    Config other = config;
+    other.strategy = second;
+    const double bet = config.bet;
+
+    return PlayChunks<PairedTally>(config, [&](PairedTally& t, std::uint64_t c, std::uint64_t n) {
+        // The difference is summed per shoe: shoes are independent, rounds within one are not.
+        double shoe_diff = 0, shoe_rounds = 0;
+        auto close_shoe = [&] {
+            if (shoe_rounds == 0) return;
+            ++t.shoes;
+            t.diff_shoe_squares += shoe_diff * shoe_diff;
+            t.diff_shoe_rounds += shoe_diff * shoe_rounds;
+            t.shoe_rounds_squares += shoe_rounds * shoe_rounds;
+            shoe_diff = shoe_rounds = 0;
+        };
+        const std::uint64_t seed = ChunkSeed(*config.seed, c);
+        SimTable a(config, seed), b(other, seed);
+        for (std::uint64_t i = 0; i < n; ++i) {
+            b.CopyStateFrom(a);
+            const RoundResult ra = a.PlayRound();
+            const RoundResult rb = b.PlayRound();
+            if (!t.first.Add(ra, config.bet) || !t.second.Add(rb, config.bet))
+                throw std::logic_error(kNotHalfBets);
+            if (ra.shuffled) close_shoe();
+            const double d = static_cast<double>(ra.net - rb.net) / bet;
+            t.diff_sum += d;
+            shoe_diff += d;
+            ++shoe_rounds;
+            if (ra.predicted) {
+                const double residual = static_cast<double>(ra.net) / bet - *ra.predicted;
+                ++t.predicted_rounds;
+                t.predicted_sum += *ra.predicted;
+                t.residual_sum += residual;
+                t.residual_squares += residual * residual;
+            }
+            if (progress) ++*progress;
+        }
+        close_shoe();
+    });
+}
+
+Tally Run(const Config& config, std::atomic<std::uint64_t>* progress) {
+    return PlayChunks<Tally>(config, [&](Tally& tally, std::uint64_t c, std::uint64_t n) {
+        SimTable table(config, ChunkSeed(config.seed.value_or(0), c));
+        for (std::uint64_t i = 0; i < n; ++i) {
+            if (!tally.Add(table.PlayRound(), config.bet)) throw std::logic_error(kNotHalfBets);
+            if (progress && (i + 1) % kProgressStep == 0) *progress += kProgressStep;
+        }
+        if (progress) *progress += n % kProgressStep;
+    });
 }
 
 }  // namespace vex::sim
