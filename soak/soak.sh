@@ -8,8 +8,9 @@
 # Actions, chosen at random: chip drags onto the betting spot, onto the bet written on it and
 # anywhere else; clicks on the places of Deal, Clear bet, Hit, Stand, Double and Split; the keys
 # 1-4, Enter, H, S, D, P, C, F; the menu commands New Game, Borrow, Settings, How to play and
-# About by keyboard (never Exit). Every dialog that comes up is answered the way a player would:
-# the insurance question with a number, text, nothing or a cancel; message boxes with OK; the
+# About by keyboard (never Exit); "?", which opens the coach beside the table, left open. Every
+# dialog that comes up is answered the way a player would: the insurance question with a number,
+# text, nothing or a cancel; message boxes with OK; the
 # check with a typed amount and Sign; the rules with a choice and OK; help with a topic and OK;
 # the about box with Enter. The game-over window's OK ends the program legitimately: it is
 # counted and the game is started again.
@@ -148,6 +149,8 @@ answer_dialogs() {
           xdotool mousemove $((dx + 320)) $((dy + 384)) click --delay 0 1; count "help read" ;;
         "About Vex's BlackJack")
           xdotool windowfocus "$w" key Return; count "about closed" ;;
+        Coach)
+          continue ;;  # the coach stays open beside the table and follows play
         "Game Over")
           game_overs=$((game_overs + 1))
           xdotool mousemove $((dx + 256)) $((dy + 372)) click --delay 0 1
@@ -179,12 +182,13 @@ one_action() {
     sleep 0.5; count "pause"  # now and then the player just waits
   else
     focus_main
-    case $(pick borrow borrow borrow settings settings help about newgame) in
+    case $(pick borrow borrow borrow settings settings help about newgame coach) in
       borrow) xdotool key alt+g; sleep 0.1; xdotool key b; count "menu Borrow" ;;
       settings) xdotool key alt+g; sleep 0.1; xdotool key s; count "menu Settings" ;;
       help) xdotool key alt+h; sleep 0.1; xdotool key h; count "menu How to play" ;;
       about) xdotool key alt+h; sleep 0.1; xdotool key a; count "menu About" ;;
       newgame) xdotool key alt+g; sleep 0.1; xdotool key n; count "menu New Game" ;;
+      coach) xdotool key question; count "coach opened" ;;
     esac
   fi
   actions=$((actions + 1))
