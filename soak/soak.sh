@@ -10,9 +10,8 @@
 # 1-4, Enter, H, S, D, P, C, F; the menu commands New Game, Borrow, Settings, How to play and
 # About by keyboard (never Exit); "?", which opens the coach beside the table, left open. Every
 # dialog that comes up is answered the way a player would: the insurance question with a number,
-# text, nothing or a cancel; message boxes with OK; the
-# check with a typed amount and Sign; the rules with a choice and OK; help with a topic and OK;
-# the about box with Enter. The game-over window's OK ends the program legitimately: it is
+# text, nothing or a cancel; message boxes with OK; the check with a typed amount and Sign; the
+# rules with a choice and OK; help with a topic and OK; the about box with Enter. The game-over window's OK ends the program legitimately: it is
 # counted and the game is started again.
 #
 # Fails if the program dies any other way, if its resident memory grows by more than
