@@ -1,7 +1,5 @@
 #include "coach/Session.h"
 
-#include <limits>
-
 namespace vex::coach {
 
 namespace {
@@ -10,36 +8,25 @@ bool BettingPhase(RoundPhase p) {
     return p == RoundPhase::Betting || p == RoundPhase::Shuffling;
 }
 
-// Whether a second stake like the bet would be taken (Double and Split refuse it otherwise).
-bool SecondStakeFits(const Game& g) {
-    const std::int32_t doubled = 2 * std::int32_t{g.Bet};
-    return doubled <= g.MaxBet && doubled <= std::numeric_limits<std::int16_t>::max() &&
-           g.Credit >= g.Bet;
-}
-
-bool HoleCardDown(const Game& g) {
-    return g.Form1.ImageCarte[kHoleCardSlot] == kCardBack;
-}
-
 }  // namespace
 
 Session::Look Session::Take(const Game& g) {
     return {g.Phase, g.Bet, g.PlayerCardCount, g.SplitCardCount, g.Credit};
 }
 
-std::optional<Advice> Session::Decide(const Game& g, const Look& now) {
+std::optional<Advice> Session::Decide(const Game& g, RoundPhase phase) {
     Decision decision;
     bool can_double = false, can_split = false;
-    switch (now.phase) {
+    switch (phase) {
         case RoundPhase::MainHand:
             decision = Decision::MainHand;
-            can_double = Game::Usable(g.Form1.bnDouble) && SecondStakeFits(g);
-            can_split = Game::Usable(g.Form1.bnSplit) && SecondStakeFits(g);
+            can_double = Game::Usable(g.Form1.bnDouble) && g.CanDoubleStake();
+            can_split = Game::Usable(g.Form1.bnSplit) && g.CanDoubleStake();
             break;
-        case RoundPhase::Insurance:
+        case RoundPhase::Insurance:  // what the hand may do once the question is answered
             decision = Decision::Insurance;
-            can_double = SecondStakeFits(g);
-            can_split = g.PlayerCards[1] == g.PlayerCards[2] && SecondStakeFits(g);
+            can_double = g.CanDoubleStake();
+            can_split = g.PlayerCards[1] == g.PlayerCards[2] && g.CanDoubleStake();
             break;
         case RoundPhase::LeftHand:
             decision = Decision::LeftHand;
@@ -50,7 +37,8 @@ std::optional<Advice> Session::Decide(const Game& g, const Look& now) {
         default:
             return std::nullopt;
     }
-    return engine_.Advise(g, UnseenCards(g, HoleCardDown(g)), decision, can_double, can_split);
+    // At every choice the hole card is still face down: it is one of the unseen cards.
+    return engine_.Advise(g, UnseenCards(g, true), decision, can_double, can_split);
 }
 
 std::optional<Action> Session::Taken(const Look& before, const Look& after) {
@@ -103,7 +91,7 @@ void Session::Observe(const Game& g) {
         seen_ = true;
         last_ = now;
         if (BettingPhase(now.phase)) wealth_betting_ = std::int64_t{g.Credit} + g.Bet - g.Debt;
-        pending_ = Decide(g, now);
+        pending_ = Decide(g, now.phase);
         return;
     }
 
@@ -122,9 +110,7 @@ void Session::Observe(const Game& g) {
         wealth_before_ = wealth_betting_;
         initial_bet_ = g.Bet;
         if (now.phase != RoundPhase::Insurance && g.DealerCards[1] == 1 && g.PlayerTotal != 21)
-            RecordInsurance(
-                g, engine_.Advise(g, UnseenCards(g, true), Decision::Insurance, SecondStakeFits(g),
-                                  g.PlayerCards[1] == g.PlayerCards[2] && SecondStakeFits(g)));
+            RecordInsurance(g, *Decide(g, RoundPhase::Insurance));
     } else if (last_.phase == RoundPhase::Insurance && now.phase != RoundPhase::Insurance &&
                pending_ && in_round_) {
         RecordInsurance(g, *pending_);
@@ -135,7 +121,7 @@ void Session::Observe(const Game& g) {
         in_round_ = false;  // cleared, or a New Game left the round unpaid
         wealth_betting_ = std::int64_t{g.Credit} + g.Bet - g.Debt;
     }
-    if (!(now == last_)) pending_ = Decide(g, now);
+    if (!(now == last_)) pending_ = Decide(g, now.phase);
     last_ = now;
 }
 

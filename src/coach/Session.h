@@ -47,7 +47,7 @@ class Session {
     };
     static Look Take(const Game& g);
     // Values the decision the game is waiting for, if any.
-    std::optional<Advice> Decide(const Game& g, const Look& now);
+    std::optional<Advice> Decide(const Game& g, RoundPhase phase);
     // The action the player took between two looks at a decision, if any.
     static std::optional<Action> Taken(const Look& before, const Look& after);
     void Record(const Advice& advice, double chosen_ev);

@@ -80,6 +80,10 @@ class Game : public TableState {
     // Betting is open between rounds: the chips can be dragged onto the spot.
     bool BettingOpen() const;
 
+    // Double and Split both add a second stake equal to the bet: whether the credit and the
+    // table's limits allow it.
+    bool CanDoubleStake() const;
+
     // A control the player can click: shown and enabled. A click on any other does nothing.
     static bool Usable(const Control& c) { return c.Visible && c.Enabled; }
 
@@ -115,8 +119,6 @@ class Game : public TableState {
     void SetChipsDraggable(bool draggable);
     void TurnHoleCard();
     void SettleMainHand();
-    // Double and Split both add a second stake equal to the bet.
-    bool CanDoubleStake() const;
     struct SplitHand;
     SplitHand LeftHand();
     SplitHand RightHand();

@@ -209,13 +209,20 @@ void CoachWindow::Render() {
                          .arg(s.blackjacks)
                          .arg(s.losses)
                          .arg(s.pushes));
-    net_->setText(QStringLiteral("Net %1 $").arg(Signed(static_cast<double>(s.net), 0)));
-    expected_->setText(
-        QStringLiteral("Expected net of your choices %1 $").arg(Signed(s.expected_net, 2)));
-    given_away_->setText(
-        QStringLiteral("Given up against the best choices %1 $").arg(Signed(s.given_away, 2)));
-    for (QLabel* l : {net_, expected_, given_away_})
-        l->setAccessibleName(QString(l->text()).replace(QChar(0x2212), QStringLiteral("minus ")));
+    // Each sum as shown, and as a screen reader says it.
+    const struct {
+        QLabel* label;
+        const char* text;
+        double value;
+        int decimals;
+    } sums[] = {{net_, "Net %1 $", static_cast<double>(s.net), 0},
+                {expected_, "Expected net of your choices %1 $", s.expected_net, 2},
+                {given_away_, "Given up against the best choices %1 $", s.given_away, 2}};
+    for (const auto& sum : sums) {
+        sum.label->setText(QString::fromLatin1(sum.text).arg(Signed(sum.value, sum.decimals)));
+        sum.label->setAccessibleName(
+            QString::fromLatin1(sum.text).arg(SignedInWords(sum.value, sum.decimals)));
+    }
 }
 
 }  // namespace vex::ui
