@@ -76,31 +76,5 @@ TEST(Betting, ChipsFollowEachOtherAndClearBetGivesThemBack) {
     }
 }
 
-TEST(Betting, AChipCountsOnlyWhileBettingIsOpen) {
-    Table t;
-    Game& g = t.game;
-    t.BetChips({50});
-    auto drop_changes_nothing = [&](const char* when) {
-        SCOPED_TRACE(when);
-        const auto credit = g.Credit;
-        const auto bet = g.Bet;
-        const Form1Model before = g.Form1;
-        for (const char* tag : {"10", "500", "1e1", "&H1F4", "25"}) g.ChipDrop(tag);
-        EXPECT_EQ(g.Credit, credit);
-        EXPECT_EQ(g.Bet, bet);
-        EXPECT_EQ(Shown(g.Form1.Label12), Shown(before.Label12));
-        EXPECT_EQ(Shown(g.Form1.LabelMise), Shown(before.LabelMise));
-        EXPECT_EQ(Shown(g.Form1.LabelCredit), Shown(before.LabelCredit));
-    };
-    t.Deal(10, 7, 9, 8);
-    drop_changes_nothing("hand in play");
-    g.bnStay_Click();  // 17 against 17
-    drop_changes_nothing("pause after the round");
-    g.Timer1_Timer();
-    EXPECT_EQ(g.Credit, 500);
-    g.ChipDrop("1e1");  // betting is open again; the tag is read as a number
-    EXPECT_EQ(g.Bet, 10);
-}
-
 }  // namespace
 }  // namespace vex::test

@@ -138,16 +138,5 @@ TEST(Split, EachHandIsSettledOnItsOwnAndPaidOnce) {
     }
 }
 
-TEST(Split, APairCanBeSplitAfterInsuranceWhenTheCreditAllows) {
-    Table t;
-    t.BetChips({100});
-    t.port.answers.push_back("50");
-    t.Deal(8, 8, 1, 7);
-    PressFor(t, {3}, &Game::bnSplit_Click);
-    EXPECT_EQ(t.game.Bet, 200);
-    EXPECT_EQ(t.game.Credit, 250);
-    EXPECT_EQ(Buttons(t.game), "SplitHit SplitStand");
-}
-
 }  // namespace
 }  // namespace vex::test
