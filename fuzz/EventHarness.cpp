@@ -77,28 +77,17 @@ class FuzzPlatform : public doubles::QuietPlatform {
                          const ScreenPlace*) override {
         if (++asked > 12) return "0";
         const int half = game_.Bet / 2;
-        switch (in_.Next() % 10) {
-            case 0:
-                return "0";
-            case 1:
-                return "";  // cancelled
-            case 2:
-                return std::to_string(half);
-            case 3:
-                return std::to_string(half + 1);
-            case 4:
-                return std::to_string(game_.Credit + in_.Next() % 2);
-            case 5:
-                return "-" + std::to_string(1 + in_.Next());
-            case 6:
-                return std::to_string(half) + ".5";
-            case 7:
-                return RawText(in_);
-            case 8:
-                return "32768";
-            default:
-                return std::to_string(in_.Next() % (half + 1));
-        }
+        const int kind = in_.Next() % 10;
+        if (kind == 0) return "0";
+        if (kind == 1) return "";  // cancelled
+        if (kind == 2) return std::to_string(half);
+        if (kind == 3) return std::to_string(half + 1);
+        if (kind == 4) return std::to_string(game_.Credit + in_.Next() % 2);
+        if (kind == 5) return "-" + std::to_string(1 + in_.Next());
+        if (kind == 6) return std::to_string(half) + ".5";
+        if (kind == 7) return RawText(in_);
+        if (kind == 8) return "32768";
+        return std::to_string(in_.Next() % (half + 1));
     }
     void EndProgram() override { ended = true; }
     // The game's other windows on the screen, as the window system keeps them.
@@ -108,24 +97,17 @@ class FuzzPlatform : public doubles::QuietPlatform {
     void CloseWindow(Window w) override { shown[static_cast<int>(w)] = false; }
 
     std::string CheckAmount() {
-        switch (in_.Next() % 8) {
-            case 0:
-                return "";
-            case 1:
-                return "32767";
-            case 2:
-                return "-" + std::to_string(in_.Next() * 100);
-            case 3:
-                return "12.5";
-            case 4:
-                return RawText(in_);
-            case 5: {
-                const int hi = in_.Next();
-                return std::to_string(static_cast<std::int16_t>(hi << 8 | in_.Next()));
-            }
-            default:
-                return std::to_string(in_.Next() * 10);
+        const int kind = in_.Next() % 8;
+        if (kind == 0) return "";
+        if (kind == 1) return "32767";
+        if (kind == 2) return "-" + std::to_string(in_.Next() * 100);
+        if (kind == 3) return "12.5";
+        if (kind == 4) return RawText(in_);
+        if (kind == 5) {
+            const int hi = in_.Next();
+            return std::to_string(static_cast<std::int16_t>(hi << 8 | in_.Next()));
         }
+        return std::to_string(in_.Next() * 10);
     }
 
   private:
@@ -267,37 +249,22 @@ class Session {
     bool Usable(const Event& e) const {
         const bool table = !game_.frmEndShown;
         const BankModel& bank = game_.frmBank;
-        switch (e.when) {
-            case When::Chip:
-                return table && game_.Form1.ChipDraggable[e.arg];
-            case When::Button:
-                return table && Game::Usable(game_.Form1.*e.button);
-            case When::Table:
-                return table;
-            case When::Timer1:
-                return game_.Form1.Timer1.Enabled;
-            case When::Timer2:
-                return game_.Form1.Timer2.Enabled;
-            case When::Timer3:
-                return game_.Form1.Timer3.Enabled;
-            case When::BankText:
-                return bank.Open && bank.txtBorrow.Enabled;
-            case When::BankSign:
-                return bank.Open && Game::Usable(bank.bnSign);
-            case When::BankTick:
-                return bank.Open && bank.Timer1.Enabled;
-            case When::Bank:
-                return bank.Open;
-            case When::Rules:
-                return table && game_.Rules.Visible;
-            case When::Help:
-                return table && game_.frmHelp.Open;
-            case When::About:
-                return table && game_.frmAboutOpen;
-            case When::End:
-                return game_.frmEndShown;
-        }
-        return false;
+        using enum When;
+        const When w = e.when;
+        if (w == Chip) return table && game_.Form1.ChipDraggable[e.arg];
+        if (w == Button) return table && Game::Usable(game_.Form1.*e.button);
+        if (w == Table) return table;
+        if (w == Timer1) return game_.Form1.Timer1.Enabled;
+        if (w == Timer2) return game_.Form1.Timer2.Enabled;
+        if (w == Timer3) return game_.Form1.Timer3.Enabled;
+        if (w == BankText) return bank.Open && bank.txtBorrow.Enabled;
+        if (w == BankSign) return bank.Open && Game::Usable(bank.bnSign);
+        if (w == BankTick) return bank.Open && bank.Timer1.Enabled;
+        if (w == Bank) return bank.Open;
+        if (w == Rules) return table && game_.Rules.Visible;
+        if (w == Help) return table && game_.frmHelp.Open;
+        if (w == About) return table && game_.frmAboutOpen;
+        return game_.frmEndShown;  // End
     }
 
     void Play(int index) {
