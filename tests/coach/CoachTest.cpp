@@ -6,6 +6,7 @@
 #include <cmath>
 #include <map>
 #include <random>
+#include <ranges>
 #include <unordered_map>
 #include <vector>
 
@@ -19,7 +20,9 @@ namespace {
 using Counts = std::array<int, 11>;
 
 constexpr auto Point = [](int value) { return value > 10 ? 10 : value; };
-constexpr auto Compare = [](int total, int dealer) {
+// A hand's net against the dealer's final total: a total over 21 is a bust, 99 six cards.
+constexpr auto Net = [](int total, int dealer) {
+    if (total > 21 && total != 99) return -1;
     return dealer > 21 || total > dealer ? 1 : total < dealer ? -1 : 0;
 };
 
@@ -61,12 +64,18 @@ Composition FullShoeLess(const Spot& seen) {
     return c;
 }
 
+// The coach's advice on the spot, from a full shoe less the cards of the spot.
+Advice AdviseOnFullShoe(Engine& engine, const Spot& s) {
+    return engine.Advise(StateOf(s), FullShoeLess(s), s.decision, true, true);
+}
+
 // Every order of the unseen cards, read straight from the rules: the hole card first, never one
-// that gives the dealer blackjack, then the player's cards, then the dealer's.
+// that gives the dealer blackjack, then the player's cards, then the dealer's. While the right
+// hand of a split plays, the left one (its total, or 99 for six cards) is settled with it.
 struct Reference {
-    int up, blackjack = (up == 1) * 10 + (up == 10);  // the hole card that would make blackjack
+    int up, left, blackjack = (up == 1) * 10 + (up == 10);  // the hole card making blackjack
     std::map<std::tuple<Counts, int, int, int>, double> memo;
-    explicit Reference(int up_card) : up(Point(up_card)) {}
+    Reference(int up_card, int left_total) : up(Point(up_card)), left(left_total) {}
 
     // The mean of f(r) over the cards r left in c but `skip`, each taken out while f looks.
     template <class F>
@@ -81,13 +90,13 @@ struct Reference {
         }
         return sum / n;
     }
-    // The player's net standing on `total`, from the hole card on.
+    // The round's net with the hand in play ended on `total`, from the hole card on.
     double Dealer(Counts& c, int total, Score hand = {}, int cards = 0) {
         if (cards == 0) hand = ScoreFirstCard(up);
-        if (hand.Total >= 17) return Compare(total, hand.Total);
+        if (hand.Total >= 17) return Net(total, hand.Total) + (left ? Net(left, hand.Total) : 0);
         return Mean(c, cards ? 0 : blackjack, [&](int r) {
-            const Score next = cards ? ScoreNextCard(hand, r) : ScoreSecondCard(hand, r);
-            return Dealer(c, total, next, cards + 1);
+            return Dealer(c, total, cards ? ScoreNextCard(hand, r) : ScoreSecondCard(hand, r),
+                          cards + 1);
         });
     }
     // then(the player's next card): the card under it is any hole card without blackjack.
@@ -105,7 +114,8 @@ struct Reference {
     double Hit(Counts& c, Score hand, int cards) {
         return Next(c, [&](int r) {
             const Score next = ScoreNextCard(hand, r);
-            return next.Total > 21 ? -1.0 : cards == 5 ? 1.0 : Best(c, next, cards + 1);
+            if (next.Total <= 21 && cards < 5) return Best(c, next, cards + 1);
+            return left ? Dealer(c, next.Total > 21 ? 22 : 99) : next.Total > 21 ? -1.0 : 1.0;
         });
     }
     double Best(Counts& c, Score hand, int cards) {
@@ -128,9 +138,16 @@ struct Reference {
 
 TEST(CoachExhaustive, EveryActionMatchesEveryOrderOfASmallShoe) {
     const Spot spots[] = {
-        {{10, 6}, 10}, {{6, 5}, 1, Decision::Insurance},
-        {{8, 8}, 9},   {{1, 1}, 6},
-        {{1, 6}, 10},  {{2, 2, 3, 2, 4}, 7},  // the next card is the sixth
+        {{10, 6}, 10},
+        {{6, 5}, 1, Decision::Insurance},
+        {{8, 8}, 9},
+        {{1, 1}, 6},
+        {{1, 6}, 10},
+        {{2, 2, 3, 2, 4}, 7},                                   // the next card is the sixth
+        {{10, 8}, 7, Decision::RightHand, {8, 3}},              // the left hand still open
+        {{8, 9, 10}, 1, Decision::RightHand, {8, 2}},           // the left hand busted
+        {{9, 2, 3, 2, 1, 1}, 10, Decision::RightHand, {9, 7}},  // the left hand won by six cards
+        {{8, 5}, 10, Decision::LeftHand, {8}},
     };
     // A few cards of each value, tens four times as many as the others.
     const Counts shoes[] = {{0, 2, 2, 2, 2, 2, 2, 2, 2, 2, 8}, {0, 3, 1, 2, 1, 3, 2, 1, 2, 2, 6}};
@@ -141,23 +158,26 @@ TEST(CoachExhaustive, EveryActionMatchesEveryOrderOfASmallShoe) {
                                               << spot.up << " decision " << int(spot.decision));
             const Composition unseen{shoe};
             const Advice advice = engine.Advise(StateOf(spot), unseen, spot.decision, true, true);
-            Reference x(spot.up);
+            const bool right = spot.decision == Decision::RightHand;
+            const int left = spot.player.size() == 6 ? 99 : ScoreHand(spot.player).Total;
+            Reference x(spot.up, right ? left : 0);
             Counts c = shoe;
-            const Score hand = ScoreHand(spot.player);
+            const auto& cards = right ? spot.right : spot.player;
+            const Score hand = ScoreHand(cards);
+            const double other =  // the right hand's value while the left one plays
+                spot.decision == Decision::LeftHand ? x.SplitHand(c, spot.right[0]) : 0;
             std::map<Action, double> want = {
-                {Action::Stand, x.Dealer(c, hand.Total)},
-                {Action::Hit, x.Hit(c, hand, int(spot.player.size()))}};
-            if (spot.player.size() == 2) {
+                {Action::Stand, x.Dealer(c, hand.Total) + other},
+                {Action::Hit, x.Hit(c, hand, int(cards.size())) + other}};
+            if (cards.size() == 2 && spot.right.empty()) {
                 want[Action::Double] = x.Double(c, hand);
-                if (spot.player[0] == spot.player[1])
-                    want[Action::Split] = 2 * x.SplitHand(c, spot.player[0]);
+                if (cards[0] == cards[1]) want[Action::Split] = 2 * x.SplitHand(c, cards[0]);
             }
             if (spot.decision == Decision::Insurance) {
                 // A ten in the hole: the bet lost, the half bet of insurance won once. Else the
                 // half bet lost, and the hand played.
                 const double p = shoe[10] / double(unseen.total());
-                double play = -9;
-                for (const auto& [action, ev] : want) play = std::max(play, ev);
+                const double play = std::ranges::max(want | std::views::values);
                 want = {{Action::Insurance, p * (-1 + 0.5) + (1 - p) * (-0.5 + play)},
                         {Action::NoInsurance, p * -1 + (1 - p) * play}};
             }
@@ -187,17 +207,15 @@ std::pair<double, double> Simulate(const Spot& start, Action first, int rounds) 
     };
     // Deals the hand its second card if it has one card, then hits while the coach says so
     // (asked once per decision and cards of each hand).
-    auto play_out = [&](Spot& spot, std::vector<int>& hand) {
+    auto play_out = [&](Spot& spot, Decision decision, std::vector<int>& hand) {
+        spot.decision = decision;
         if (hand.size() == 1) hand.push_back(draw());
         while (ScoreHand(hand).Total <= 21 && hand.size() < 6) {
             std::uint64_t key = std::uint64_t(spot.decision) << 60;
             for (int v : spot.player) key += 1ull << 3 * (Point(v) - 1);
             for (int v : spot.right) key += 1ull << (30 + 3 * (Point(v) - 1));
             auto [it, added] = choices.try_emplace(key);
-            if (added)
-                it->second =
-                    engine.Advise(StateOf(spot), FullShoeLess(spot), spot.decision, false, false)
-                        .best;
+            if (added) it->second = AdviseOnFullShoe(engine, spot).best;
             if (it->second != Action::Hit) return;
             hand.push_back(draw());
         }
@@ -213,21 +231,19 @@ std::pair<double, double> Simulate(const Spot& start, Action first, int rounds) 
         if (first == Action::Split) {
             s.right = {s.player[1]};
             s.player.pop_back();
-            s.decision = Decision::LeftHand;
-            play_out(s, s.player);
-            s.decision = Decision::RightHand;
-            play_out(s, s.right);
+            play_out(s, Decision::LeftHand, s.player);
+            play_out(s, Decision::RightHand, s.right);
         }
         if (first == Action::Hit || first == Action::Double) s.player.push_back(draw());
-        if (first == Action::Hit) play_out(s, s.player);
+        if (first == Action::Hit) play_out(s, Decision::MainHand, s.player);
         Score d = ScoreSecondCard(ScoreFirstCard(up), hole);
         while (d.Total <= 16) d = ScoreNextCard(d, draw());
-        auto net = [&](const std::vector<int>& hand) {  // a bust, six cards, or against the dealer
-            if (hand.empty()) return 0;
+        auto net = [&](const std::vector<int>& hand) {
             const int total = ScoreHand(hand).Total;
-            return total > 21 ? -1 : hand.size() == 6 ? 1 : Compare(total, d.Total);
+            return Net(total <= 21 && hand.size() == 6 ? 99 : total, d.Total);
         };
-        const double x = (first == Action::Double ? 2 : 1) * net(s.player) + net(s.right);
+        double x = net(s.player) * (first == Action::Double ? 2 : 1);
+        if (first == Action::Split) x += net(s.right);
         sum += x;
         sum2 += x * x;
     }
@@ -237,9 +253,7 @@ std::pair<double, double> Simulate(const Spot& start, Action first, int rounds) 
 
 TEST(CoachFullShoe, KnownOrderingsHoldAndEachActionMatchesSimulatedPlay) {
     Engine engine;
-    auto advise = [&](const Spot& s) {
-        return engine.Advise(StateOf(s), FullShoeLess(s), s.decision, true, true);
-    };
+    auto advise = [&](const Spot& s) { return AdviseOnFullShoe(engine, s); };
     const Spot h16{{10, 6}, 10}, h11{{6, 5}, 1}, p8{{8, 8}, 10};
     const Advice a16 = advise(h16), a11 = advise(h11), a8 = advise(p8);
     // Six decks, the dealer standing on soft 17: hard 16 against a ten hits, a little better than
