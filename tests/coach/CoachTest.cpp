@@ -115,7 +115,9 @@ struct Reference {
         return Next(c, [&](int r) {
             const Score next = ScoreNextCard(hand, r);
             if (next.Total <= 21 && cards < 5) return Best(c, next, cards + 1);
-            return left ? Dealer(c, next.Total > 21 ? 22 : 99) : next.Total > 21 ? -1.0 : 1.0;
+            const int end = next.Total > 21 ? 22 : 99;          // a bust, or six cards
+            if (left > 0 && left <= 21) return Dealer(c, end);  // the open left hand needs him
+            return Net(end, 0) + (left ? Net(left, 0) : 0.0);
         });
     }
     double Best(Counts& c, Score hand, int cards) {
