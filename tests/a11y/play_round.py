@@ -1,16 +1,16 @@
 #!/usr/bin/python3
-"""Plays one round at the real table, hearing it only as a screen reader does.
-
-    /usr/bin/python3 tests/a11y/play_round.py build/stacked_table
-
-Starts the table on a stacked shoe in a virtual X server, with its own D-Bus session and
-accessibility bus, and plays a round with the keyboard: a 100 $ chip, Deal, Hit, Stand. Every
-card, total, outcome and the credit is read from the accessibility tree (AT-SPI), never from
-the screen, and every change must reach the accessibility bus as an event while it happens.
-Prints what a screen reader is told; exits non-zero on the first thing that is not right.
-
-Needs: xvfb xdotool dbus at-spi2-core python3-pyatspi (Debian's python3, hence /usr/bin/python3).
-"""
+# Plays one round at the real table, hearing it only as a screen reader does.
+#
+#     /usr/bin/python3 tests/a11y/play_round.py build/stacked_table
+#
+# Starts the table on a stacked shoe in a virtual X server, with its own D-Bus session and
+# accessibility bus, and plays a round with the keyboard: a 100 $ chip, Deal, Hit, Stand. Every
+# card, total, outcome and the credit is read from the accessibility tree (AT-SPI), never from
+# the screen, and every change must reach the accessibility bus as an event while it happens.
+# Prints what a screen reader is told after each key; exits non-zero on the first thing that is
+# not right.
+#
+# Needs: xvfb xdotool dbus at-spi2-core python3-pyatspi (Debian's python3, hence /usr/bin/python3).
 import os
 import subprocess
 import sys
@@ -27,158 +27,62 @@ from gi.repository import GLib  # noqa: E402
 # The shoe, top first (value:suit; suits 1 spades, 2 hearts, 3 diamonds, 4 clubs): the player's
 # two cards, the dealer's up card and hole card, then the player's hit.
 STACK = ["10:2", "5:3", "13:4", "7:1", "4:2"]
-TIMEOUT = 15.0
-
-transcript = []
-events = []
-
-
-def say(line):
-    transcript.append(line)
-    print(line, flush=True)
+PROGRAM = os.path.abspath(sys.argv[1] if len(sys.argv) > 1 else "build/stacked_table")
+events = []  # (kind, role, name) of every change announced on the bus
 
 
 def fail(message):
-    print("FAIL: " + message, flush=True)
-    sys.exit(1)
+    sys.exit("FAIL: " + message)
 
 
-def pump(seconds):
-    """Lets events arrive for a while."""
-    context = GLib.MainContext.default()
-    end = time.monotonic() + seconds
-    while time.monotonic() < end:
-        if not context.iteration(False):
-            time.sleep(0.01)
+def expect(actual, wanted, what):
+    if actual != wanted:
+        fail("%s: heard %r, expected %r" % (what, actual, wanted))
 
 
-def wait_for(what, check, timeout=TIMEOUT):
-    context = GLib.MainContext.default()
-    end = time.monotonic() + timeout
-    while True:
-        value = check()
-        if value:
-            return value
+def wait_for(what, check, timeout=15.0):
+    # Lets events arrive until check() gives something true, and returns it.
+    context, end = GLib.MainContext.default(), time.monotonic() + timeout
+    while not (value := check()):
         if time.monotonic() > end:
             fail("waited %.0f s for %s" % (timeout, what))
         if not context.iteration(False):
             time.sleep(0.02)
+    return value
 
 
-def showing(node):
+def alive(ask, otherwise=None):
     try:
-        return node.getState().contains(pyatspi.STATE_SHOWING)
+        return ask()
     except Exception:
-        return False
+        return otherwise  # a widget that is already gone
 
 
 def walk(node):
-    yield node
-    for child in node:
-        if child is not None:
-            yield from walk(child)
-
-
-def start_x():
-    """A virtual screen on a free display; returns (process, display)."""
-    read, write = os.pipe()
-    xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write), "-screen", "0", "1280x900x24",
-                             "-nolisten", "tcp", "-noreset"], pass_fds=[write],
-                            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-    os.close(write)
-    with os.fdopen(read) as f:
-        number = f.readline().strip()
-    if not number:
-        fail("Xvfb did not start")
-    return xvfb, ":" + number
-
-
-class Table:
-    """The table window as the accessibility tree shows it."""
-
-    def __init__(self, frame):
-        self.frame = frame
-        nodes = list(walk(frame))
-        self.by_description = {n.description: n for n in nodes if n.description}
-        self.nodes = nodes
-
-    def text(self, description):
-        node = self.by_description.get(description)
-        if node is None:
-            fail("nothing is described as %r" % description)
-        return node.name if showing(node) else ""
-
-    def cards(self, owner):
-        """The cards of one hand in words, in order: 'Your hand', 'Dealer's hand'..."""
-        found = []
-        for number in range(1, 30):
-            node = self.by_description.get("%s, card %d" % (owner, number))
-            if node is None or not node.name:
-                break
-            found.append(node.name)
-        return found
-
-
-def main():
-    program = os.path.abspath(sys.argv[1] if len(sys.argv) > 1 else "build/stacked_table")
-    if not os.access(program, os.X_OK):
-        fail("no program at " + program)
-
-    def heard(event):
-        try:
-            events.append((event.type, event.source.getRoleName(), event.source.name,
-                           event.source.description))
-        except Exception:
-            pass  # a widget that is already gone
-
-    for kind in ("object:property-change:accessible-name", "object:state-changed:showing"):
-        pyatspi.Registry.registerEventListener(heard, kind)
-
-    xvfb, display = start_x()
-    env = dict(os.environ, DISPLAY=display, QT_QPA_PLATFORM="xcb",
-               QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_ACCESSIBILITY="1")
-    game = subprocess.Popen([program] + STACK, env=env)
-    try:
-        play(game, env)
-    finally:
-        game.terminate()
-        try:
-            game.wait(5)
-        except subprocess.TimeoutExpired:
-            game.kill()
-        xvfb.terminate()
-        xvfb.wait()
+    return [node] + [n for child in node if child is not None for n in walk(child)]
 
 
 def play(game, env):
-    name = os.path.basename(sys.argv[1] if len(sys.argv) > 1 else "stacked_table")
-    desktop = pyatspi.Registry.getDesktop(0)
+    nodes = walk(wait_for("the table on the accessibility bus", lambda: next((
+        w for app in pyatspi.Registry.getDesktop(0) if app and app.name == os.path.basename(PROGRAM)
+        for w in app if w and w.getRoleName() == "frame"), None)))
+    described = {n.description: n for n in nodes if n.description}
+    showing = lambda n: alive(lambda: n.getState().contains(pyatspi.STATE_SHOWING), False)  # noqa
 
-    def frame():
-        for app in desktop:
-            if app is not None and app.name == name:
-                for window in app:
-                    if window is not None and window.getRoleName() == "frame":
-                        return window
-        return None
+    def text(description):  # what the screen reader reads there; nothing while it is hidden
+        node = described.get(description) or fail("nothing is described as %r" % description)
+        return node.name if showing(node) else ""
 
-    table = Table(wait_for("the table on the accessibility bus", frame))
-    say("window: %s" % table.frame.name)
+    def cards(owner):  # the cards of one hand in words, in order: "Your hand", "Dealer's hand"
+        names = [getattr(described.get("%s, card %d" % (owner, i)), "name", "") for i in range(1, 30)]
+        return names[:names.index("")]
 
     # Everything a player acts on says what it is.
-    unnamed = [n.getRoleName() for n in table.nodes
-               if n.getRoleName() in ("push button", "text", "radio button", "menu item")
-               and not n.name]
-    if unnamed:
-        fail("controls without a name: %s" % unnamed)
-    chips = [n.name for n in table.nodes if n.name.endswith("dollar chip")]
-    if chips != ["10 dollar chip", "50 dollar chip", "100 dollar chip", "500 dollar chip"]:
-        fail("the chips read %s" % chips)
-    say("chips: %s" % ", ".join("%s (%s)" % (n.name, n.description) for n in table.nodes
-                                 if n.name.endswith("dollar chip")))
-    say("credit: %s, bet: %s" % (table.text("Your credit in dollars"), table.text("Your bet in dollars")))
-    if table.text("Your credit in dollars") != "500":
-        fail("the credit at the start is not 500")
+    expect([n.getRoleName() for n in nodes if not n.name and n.getRoleName() in
+            ("push button", "text", "radio button", "menu item")], [], "controls without a name")
+    expect([n.name for n in nodes if n.name.endswith("dollar chip")],
+           ["%d dollar chip" % v for v in (10, 50, 100, 500)], "the chips")
+    expect(text("Your credit in dollars"), "500", "the credit at the start")
 
     # Keys go to the focused window; with no window manager, focus it by hand.
     window = wait_for("the table's X window", lambda: subprocess.run(
@@ -186,67 +90,57 @@ def play(game, env):
         capture_output=True, text=True).stdout.split())[0]
     subprocess.run(["xdotool", "windowfocus", "--sync", window], env=env, check=True)
 
-    def key(k):
-        say("> key %s" % k)
+    def key(k, what, check):  # presses a key, waits for what it brings and says what is heard
         subprocess.run(["xdotool", "key", k], env=env, check=True)
+        wait_for(what, check)
+        print("> key " + k, cards("Your hand"), cards("Dealer's hand"), *map(text, (
+            "Your total", "Dealer's total", "Your credit in dollars", "Your bet in dollars",
+            "The dealer's comment")), sep=" | ", flush=True)
 
-    key("3")
-    wait_for("the bet of 100", lambda: table.text("Your bet in dollars") == "100")
-    say("bet: %s, credit: %s" % (table.text("Your bet in dollars"), table.text("Your credit in dollars")))
-    if table.text("Your credit in dollars") != "400":
-        fail("the credit after a 100 $ chip is not 400")
-
-    key("Return")
-    wait_for("the hole card", lambda: table.cards("Dealer's hand")[1:] == ["Card back"])
-    say("your cards: %s; total %s" % (", ".join(table.cards("Your hand")), table.text("Your total")))
-    say("dealer's cards: %s" % ", ".join(table.cards("Dealer's hand")))
-    expect(table.cards("Your hand"), ["Ten of hearts", "Five of diamonds"], "your cards")
-    expect(table.cards("Dealer's hand"), ["King of clubs", "Card back"], "the dealer's cards")
-    expect(table.text("Your total"), "15", "your total")
+    key("3", "a bet of 100 from the credit", lambda: (
+        text("Your bet in dollars"), text("Your credit in dollars")) == ("100", "400"))
+    key("Return", "the hole card", lambda: cards("Dealer's hand")[1:] == ["Card back"])
+    expect((cards("Your hand"), cards("Dealer's hand"), text("Your total")),
+           (["Ten of hearts", "Five of diamonds"], ["King of clubs", "Card back"], "15"), "the deal")
     buttons = [n.name + ("" if n.getState().contains(pyatspi.STATE_ENABLED) else " (dimmed)")
-               for n in table.nodes if n.getRoleName() == "push button" and showing(n)]
-    say("buttons: %s" % ", ".join(buttons))
-    expect(buttons, ["Deal (dimmed)", "Clear bet (dimmed)", "Hit", "Stand", "Double"], "the buttons")
-
-    key("h")
-    wait_for("the third card", lambda: len(table.cards("Your hand")) == 3)
-    say("your cards: %s; total %s" % (", ".join(table.cards("Your hand")), table.text("Your total")))
-    expect(table.cards("Your hand")[2], "Four of hearts", "the card hit")
-    wait_for("your total of 19", lambda: table.text("Your total") == "19")
-
-    key("s")
-    outcome = wait_for("the outcome", lambda: table.text("The dealer's comment"))
-    say("dealer's cards: %s; total %s" % (", ".join(table.cards("Dealer's hand")),
-                                          table.text("Dealer's total")))
-    say("outcome: %s" % outcome)
-    expect(table.cards("Dealer's hand"), ["King of clubs", "Seven of spades"], "the dealer's cards")
-    expect(table.text("Dealer's total"), "17", "the dealer's total")
-    expect(outcome, "You won!", "the outcome")
-
+               for n in nodes if n.getRoleName() == "push button" and showing(n)]
+    expect(buttons, ["Deal (dimmed)", "Clear bet (dimmed)", "Hit", "Stand", "Double"], "buttons")
+    key("h", "a four of hearts and 19", lambda: (
+        cards("Your hand")[2:], text("Your total")) == (["Four of hearts"], "19"))
+    key("s", "the outcome", lambda: text("The dealer's comment"))
+    expect((cards("Dealer's hand"), text("Dealer's total"), text("The dealer's comment")),
+           (["King of clubs", "Seven of spades"], "17", "You won!"), "the dealer's play")
     # The table clears itself a few seconds after the round and shows the new credit.
-    wait_for("the new credit", lambda: table.text("Your credit in dollars") == "600")
-    wait_for("the cleared table", lambda: not table.cards("Your hand"))
-    say("credit: %s, bet: %s" % (table.text("Your credit in dollars"), table.text("Your bet in dollars")))
-    expect(table.text("Your bet in dollars"), "0", "the bet after the round")
+    wait_for("the cleared table with the new credit", lambda: not cards("Your hand") and
+             (text("Your credit in dollars"), text("Your bet in dollars")) == ("600", "0"))
 
     # Each change above reached the bus as it happened: the screen reader was told.
-    pump(0.3)
-    told = {(role, name) for kind, role, name, _ in events if kind.endswith("accessible-name")}
-    for what in [("image", "Ten of hearts"), ("image", "Four of hearts"), ("image", "Card back"),
-                 ("image", "Seven of spades"), ("label", "19"), ("label", "17"),
-                 ("label", "You won!"), ("label", "400"), ("label", "600")]:
-        if what not in told:
-            fail("no name-change event for the %s %r; heard %s" % (what[0], what[1], sorted(told)))
-    say("events: %d name changes and %d shown/hidden changes announced" % (
-        sum(k.endswith("accessible-name") for k, *_ in events),
-        sum(k.endswith("showing") for k, *_ in events)))
-    say("PASS")
+    wait_for("the last events", lambda end=time.monotonic() + 0.3: time.monotonic() > end)
+    names = {(role, name) for kind, role, name in filter(None, events) if kind.endswith("name")}
+    wanted = {("image", c) for c in ("Ten of hearts", "Four of hearts", "Card back", "Seven of spades")}
+    wanted |= {("label", t) for t in ("19", "17", "You won!", "400", "600")}
+    expect(sorted(wanted - names), [], "name changes never announced")
 
 
-def expect(actual, wanted, what):
-    if actual != wanted:
-        fail("%s: heard %r, expected %r" % (what, actual, wanted))
-
+def main():
+    for kind in ("object:property-change:accessible-name", "object:state-changed:showing"):
+        pyatspi.Registry.registerEventListener(lambda e: events.append(alive(
+            lambda: (e.type, e.source.getRoleName(), e.source.name))), kind)
+    read, write = os.pipe()  # a virtual screen on a free display, whose number Xvfb writes
+    xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write), "-screen", "0", "1280x900x24",
+                             "-nolisten", "tcp", "-noreset"], pass_fds=[write],
+                            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    os.close(write)
+    display = ":" + os.fdopen(read).readline().strip()
+    env = dict(os.environ, DISPLAY=display, QT_QPA_PLATFORM="xcb",
+               QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_ACCESSIBILITY="1")
+    game = subprocess.Popen([PROGRAM] + STACK, env=env)
+    try:
+        play(game, env)
+    finally:
+        for p in (game, xvfb):
+            p.kill()
+            p.wait()
 
 if __name__ == "__main__":
     main()

@@ -2,7 +2,10 @@
 // vex-shuffle-stats runs the same tests on fresh seeds and many millions of draws.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
+#include <functional>
+#include <tuple>
 #include <vector>
 
 #include "ShuffleStats.h"
@@ -12,113 +15,77 @@
 namespace vex::stats {
 namespace {
 
-constexpr double kConfidence = 0.99;
-
+// Fair at 99% confidence.
 void ExpectFair(const ChiSquare& r) {
-    EXPECT_GT(r.p, 1 - kConfidence) << r.name << ": chi-square " << r.statistic << " on " << r.dof
-                                    << " degrees of freedom, " << r.samples << " samples";
+    EXPECT_GT(r.p, 0.01) << r.name << ": chi-square " << r.statistic << " on " << r.dof
+                         << " degrees of freedom, " << r.samples << " samples";
 }
 
 TEST(ChiSquarePValue, MatchesTheTablesCriticalValues) {
-    // Critical values at 5%, 1% and 0.1% from the standard tables.
-    EXPECT_NEAR(ChiSquarePValue(3.841459, 1), 0.05, 1e-6);
-    EXPECT_NEAR(ChiSquarePValue(23.209251, 10), 0.01, 1e-6);
-    EXPECT_NEAR(ChiSquarePValue(26.216967, 12), 0.01, 1e-6);
-    EXPECT_NEAR(ChiSquarePValue(32.909490, 12), 0.001, 1e-7);
-    EXPECT_NEAR(ChiSquarePValue(2.0, 2), std::exp(-1.0), 1e-12);  // two degrees: exp(-x / 2)
-    // Large tables: the median of chi-square(311) lies just below 311.
-    EXPECT_NEAR(ChiSquarePValue(310.333, 311), 0.5, 2e-3);
-    EXPECT_NEAR(ChiSquarePValue(371.8, 311), 0.01, 2e-3);
-    EXPECT_DOUBLE_EQ(ChiSquarePValue(0, 5), 1.0);
+    // {statistic, degrees of freedom, p, tolerance}: 5%, 1% and 0.1% from the standard tables;
+    // two degrees give exp(-x / 2); the median of chi-square(311) lies just below 311.
+    const std::tuple<double, double, double, double> cases[] = {
+        {3.841459, 1, 0.05, 1e-6},       {23.209251, 10, 0.01, 1e-6},
+        {26.216967, 12, 0.01, 1e-6},     {32.909490, 12, 0.001, 1e-7},
+        {2.0, 2, std::exp(-1.0), 1e-12}, {310.333, 311, 0.5, 2e-3},
+        {371.8, 311, 0.01, 2e-3},        {0, 5, 1.0, 0}};
+    for (const auto& [x, dof, p, tolerance] : cases)
+        EXPECT_NEAR(ChiSquarePValue(x, dof), p, tolerance) << x << " on " << dof;
 }
 
-TEST(ShoeStatistics, EveryCardIsEquallyLikelyFirstAfterAShuffle) {
-    SeededRandom random(7001);
-    ExpectFair(FirstCard(random, 312 * 200));
-}
-
-TEST(ShoeStatistics, EveryValueIsEquallyLikelyAtEachOfTheFirstDraws) {
-    SeededRandom random(7002);
+TEST(ShoeStatistics, CardsValuesPairsAndEachCardFieldAreUniformOnFixedSeeds) {
+    SeededRandom first(7001), values(7002), pairs(7003), scaling(7004);
+    ExpectFair(FirstCard(first, 312 * 200));  // every card equally likely first after a shuffle
     for (int position = 1; position <= 6; ++position)
-        ExpectFair(ValueAtDraw(random, 13 * 4000, position));
+        ExpectFair(ValueAtDraw(values, 13 * 4000, position));
+    // Successive draws depend only on the cards already dealt.
+    ExpectFair(ValuePairs(pairs, 169 * 300, 1));
+    ExpectFair(ValuePairs(pairs, 169 * 300, 20));
+    for (const ChiSquare& r : Scaling(scaling, 100000)) ExpectFair(r);
 }
 
-TEST(ShoeStatistics, SuccessiveDrawsDependOnlyOnTheCardsAlreadyDealt) {
-    SeededRandom random(7003);
-    ExpectFair(ValuePairs(random, 169 * 300, 1));
-    ExpectFair(ValuePairs(random, 169 * 300, 20));
-}
-
-TEST(ShoeStatistics, DeckSuitAndValueAreEachUniform) {
-    SeededRandom random(7004);
-    for (const ChiSquare& r : Scaling(random, 100000)) ExpectFair(r);
-}
-
-// Numbers spread evenly over [0, 1) land evenly on the decks, suits and values: every interval
-// [k / n, (k + 1) / n) maps to one card field, and its edges to the right side.
-class EvenlySpread : public RandomSource {
-  public:
-    explicit EvenlySpread(std::vector<double> numbers) : numbers_(std::move(numbers)) {}
+// A source whose numbers come from a function.
+struct From : RandomSource {
+    explicit From(std::function<double()> f) : next(std::move(f)) {}
     void Reseed() override {}
-    double Next() override { return numbers_[next_++ % numbers_.size()]; }
-
-  private:
-    std::vector<double> numbers_;
-    std::size_t next_ = 0;
+    double Next() override { return next(); }
+    std::function<double()> next;
 };
 
-TEST(ShoeStatistics, ScalingGivesEachDeckSuitAndValueAnEqualShareOfTheInterval) {
-    // 312 * 64 numbers at the middles of equal steps; each card field sees them all in turn.
-    constexpr int kSteps = kShoeSize * 64;
-    for (int field = 0; field < 3; ++field) {
-        std::vector<double> numbers;
-        for (int k = 0; k < kSteps; ++k) {
-            const double r = (k + 0.5) / kSteps;
-            // The two other fields stay at a fixed number; this one walks the interval.
-            for (int f = 0; f < 3; ++f) numbers.push_back(f == field ? r : 0.5);
-        }
-        EvenlySpread random(numbers);
-        const int n = field == 0 ? kDecks : field == 1 ? kSuits : kValues;
-        std::vector<int> counts(n);
-        TableState table;
-        for (int k = 0; k < kSteps; ++k) {
-            ShuffleShoe(table, random);
-            const Card c = DrawCard(table, random);
-            ++counts[(field == 0 ? c.Deck : field == 1 ? c.Suit : c.Value) - 1];
-        }
-        for (int i = 0; i < n; ++i)
-            EXPECT_EQ(counts[i], kSteps / n) << "field " << field << " cell " << i;
-    }
-    // Edges: k / n belongs to the (k + 1)-th card field, just below it to the k-th.
-    EvenlySpread edges({1.0 / 6, 0.25, 1.0 / 13});
+// The deck, suit and value of the first card of a shoe shuffled with a source that repeats these
+// three numbers.
+std::array<int, 3> DrawFrom(std::array<double, 3> deck_suit_value) {
+    From random([numbers = deck_suit_value, i = 0]() mutable { return numbers[i++ % 3]; });
     TableState table;
-    ShuffleShoe(table, edges);
-    const Card c = DrawCard(table, edges);
-    EXPECT_EQ(c.Deck, 2);
-    EXPECT_EQ(c.Suit, 2);
-    EXPECT_EQ(c.Value, 2);
-    EvenlySpread below({std::nextafter(1.0, 0.0), std::nextafter(0.25, 0.0), 0.0});
-    ShuffleShoe(table, below);
-    const Card d = DrawCard(table, below);
-    EXPECT_EQ(d.Deck, 6);
-    EXPECT_EQ(d.Suit, 1);
-    EXPECT_EQ(d.Value, 1);
+    ShuffleShoe(table, random);
+    const Card c = DrawCard(table, random);
+    return {c.Deck, c.Suit, c.Value};
+}
+
+TEST(ShoeStatistics, ScalingGivesEachDeckSuitAndValueAnEqualShareOfTheInterval) {
+    // 312 * 64 numbers at the middles of equal steps of [0, 1) for one field, the others fixed.
+    constexpr int kSteps = kShoeSize * 64;
+    for (const auto& [field, n] : {std::pair{0, kDecks}, {1, kSuits}, {2, kValues}}) {
+        std::vector<int> counts(n + 1);
+        for (int k = 0; k < kSteps; ++k) {
+            std::array<double, 3> numbers = {0.5, 0.5, 0.5};
+            numbers[field] = (k + 0.5) / kSteps;
+            ++counts[DrawFrom(numbers)[field]];
+        }
+        for (int i = 1; i <= n; ++i) EXPECT_EQ(counts[i], kSteps / n) << field << ", " << i;
+    }
+    // Edges: k / n belongs to the (k + 1)-th deck, suit or value, just below it to the k-th.
+    EXPECT_EQ(DrawFrom({1.0 / 6, 0.25, 1.0 / 13}), (std::array{2, 2, 2}));
+    EXPECT_EQ(DrawFrom({std::nextafter(1.0, 0.0), std::nextafter(0.25, 0.0), 0.0}),
+              (std::array{6, 1, 1}));
 }
 
 // The method sees a bias of the kind that scaling coarse numbers would bring: numbers of 8 bits
 // spread unevenly over 13 values (20 or 19 of 256 each).
-class EightBitRandom : public RandomSource {
-  public:
-    void Reseed() override {}
-    double Next() override { return std::floor(inner_.Next() * 256) / 256; }
-
-  private:
-    SeededRandom inner_{7005};
-};
-
 TEST(ShoeStatistics, TheTestsDetectACoarselyScaledSource) {
-    EightBitRandom coarse;
-    EXPECT_LT(Scaling(coarse, 200000)[2].p, 1 - kConfidence);
+    SeededRandom fine(7005);
+    From coarse([&] { return std::floor(fine.Next() * 256) / 256; });
+    EXPECT_LT(Scaling(coarse, 200000)[2].p, 0.01);
 }
 
 }  // namespace
