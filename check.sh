@@ -19,7 +19,7 @@ for preset in default asan; do
 done
 
 echo "== fuzzing, 1 minute"
-./fuzz/run.sh 60
+./scripts/fuzz.sh 60
 echo "== soak of the game in a virtual X server, 2 minutes"
 ./soak/soak.sh 120 build/vex-blackjack
 

@@ -143,7 +143,7 @@ struct Event {
 };
 
 // Every byte names one event of this fixed list (byte % 38), so that a byte means the same event
-// in every state; make_seeds.py numbers them the same way.
+// in every state; scripts/make-fuzz-seeds.py numbers them the same way.
 // clang-format off
 const Event kEvents[] = {
     {"chip 10", When::Chip, nullptr, nullptr, 0}, {"chip 50", When::Chip, nullptr, nullptr, 1},

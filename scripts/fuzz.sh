@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# run.sh [SECONDS] — builds the two fuzzers with clang, AddressSanitizer and UndefinedBehavior-
+# scripts/fuzz.sh [SECONDS] — builds the two fuzzers with clang, AddressSanitizer and UndefinedBehavior-
 # Sanitizer, and fuzzes for SECONDS in all (default 60): two thirds on event sequences, one third
 # on typed amounts, each starting from its kept corpus and regression inputs.
 #
