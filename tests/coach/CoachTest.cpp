@@ -1,13 +1,10 @@
-// The coach's values against an exhaustive reading of the rules on small shoes, against
-// simulated play on a full shoe, and against what is known of six-deck tables.
+// The coach's values against an exhaustive reading of the rules on small shoes, and against
+// what is known of six-deck tables.
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cmath>
 #include <map>
-#include <random>
 #include <ranges>
-#include <unordered_map>
 #include <vector>
 
 #include "Doubles.h"
@@ -192,89 +189,19 @@ TEST(CoachExhaustive, EveryActionMatchesEveryOrderOfASmallShoe) {
     }
 }
 
-// Plays `first` from the spot on a full shoe (fixed seed), the hole card dealt first and redealt
-// while it gives the dealer blackjack, following the coach for every later choice. Returns the
-// mean net and the half-width of its 95% interval.
-std::pair<double, double> Simulate(const Spot& start, Action first, int rounds) {
-    std::mt19937_64 rng(2);
-    Engine engine;
-    std::unordered_map<std::uint64_t, Action> choices;
-    Counts c{};
-    int n = 0;
-    auto draw = [&] {
-        int k = std::uniform_int_distribution<int>(0, --n)(rng), r = 1;
-        while (k >= c[r]) k -= c[r++];
-        --c[r];
-        return r;
-    };
-    // Deals the hand its second card if it has one card, then hits while the coach says so
-    // (asked once per decision and cards of each hand).
-    auto play_out = [&](Spot& spot, Decision decision, std::vector<int>& hand) {
-        spot.decision = decision;
-        if (hand.size() == 1) hand.push_back(draw());
-        while (ScoreHand(hand).Total <= 21 && hand.size() < 6) {
-            std::uint64_t key = std::uint64_t(spot.decision) << 60;
-            for (int v : spot.player) key += 1ull << 3 * (Point(v) - 1);
-            for (int v : spot.right) key += 1ull << (30 + 3 * (Point(v) - 1));
-            auto [it, added] = choices.try_emplace(key);
-            if (added) it->second = AdviseOnFullShoe(engine, spot).best;
-            if (it->second != Action::Hit) return;
-            hand.push_back(draw());
-        }
-    };
-    double sum = 0, sum2 = 0;
-    for (int i = 0; i < rounds; ++i) {
-        c = FullShoeLess(start).count;
-        n = Composition{c}.total();
-        const int up = Point(start.up), blackjack = (up == 1) * 10 + (up == 10);
-        int hole = draw();
-        while (hole == blackjack) ++c[hole], ++n, hole = draw();
-        Spot s = start;
-        if (first == Action::Split) {
-            s.right = {s.player[1]};
-            s.player.pop_back();
-            play_out(s, Decision::LeftHand, s.player);
-            play_out(s, Decision::RightHand, s.right);
-        }
-        if (first == Action::Hit || first == Action::Double) s.player.push_back(draw());
-        if (first == Action::Hit) play_out(s, Decision::MainHand, s.player);
-        Score d = ScoreSecondCard(ScoreFirstCard(up), hole);
-        while (d.Total <= 16) d = ScoreNextCard(d, draw());
-        auto net = [&](const std::vector<int>& hand) {
-            const int total = ScoreHand(hand).Total;
-            return Net(total <= 21 && hand.size() == 6 ? 99 : total, d.Total);
-        };
-        double x = net(s.player) * (first == Action::Double ? 2 : 1);
-        if (first == Action::Split) x += net(s.right);
-        sum += x;
-        sum2 += x * x;
-    }
-    const double mean = sum / rounds;
-    return {mean, 1.96 * std::sqrt((sum2 / rounds - mean * mean) / rounds)};
-}
-
-TEST(CoachFullShoe, KnownOrderingsHoldAndEachActionMatchesSimulatedPlay) {
+TEST(CoachFullShoe, KnownOrderingsHold) {
     Engine engine;
     auto advise = [&](const Spot& s) { return AdviseOnFullShoe(engine, s); };
-    const Spot h16{{10, 6}, 10}, h11{{6, 5}, 1}, p8{{8, 8}, 10};
-    const Advice a16 = advise(h16), a11 = advise(h11), a8 = advise(p8);
+    const Advice a16 = advise({{10, 6}, 10}), a11 = advise({{6, 5}, 1});
     // Six decks, the dealer standing on soft 17: hard 16 against a ten hits, a little better than
     // standing; 11 against an ace hits rather than doubles; 8-8 against a ten splits; insurance
     // that pays back its stake once never pays on a full shoe.
     EXPECT_GT(*a16.ValueOf(Action::Hit), *a16.ValueOf(Action::Stand));
     EXPECT_LT(*a16.ValueOf(Action::Hit), *a16.ValueOf(Action::Stand) + 0.01);
+    EXPECT_NEAR(*a16.ValueOf(Action::Stand), -0.541, 0.001);
     EXPECT_GT(*a11.ValueOf(Action::Hit), *a11.ValueOf(Action::Double));
-    EXPECT_EQ(a8.best, Action::Split);
+    EXPECT_EQ(advise({{8, 8}, 10}).best, Action::Split);
     EXPECT_EQ(advise({{10, 9}, 1, Decision::Insurance}).best, Action::NoInsurance);
-
-    for (const auto& [spot, advice, action, rounds] :
-         {std::tuple{h16, a16, Action::Stand, 100'000}, std::tuple{h16, a16, Action::Hit, 100'000},
-          std::tuple{h11, a11, Action::Double, 100'000},
-          std::tuple{p8, a8, Action::Split, 60'000}}) {
-        const auto [mean, ci] = Simulate(spot, action, rounds);
-        EXPECT_NEAR(*advice.ValueOf(action), mean, ci)
-            << spot.player[0] << ',' << spot.player[1] << " v " << spot.up << ": " << int(action);
-    }
 }
 
 TEST(CoachUnseen, TheHoleCardIsUnseenAndAnEmptiedShoeIsReadAfterItsRefill) {
