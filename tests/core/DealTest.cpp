@@ -83,11 +83,9 @@ TEST(Deal, TheInsuranceQuestionComesAgainUntilTheAmountCanBeStaked) {
         EXPECT_EQ(t.port.messages, std::vector<std::string>(c.too_much, "Hey, this is too much!"));
         for (const auto& q : t.port.questions) {
             EXPECT_EQ(q.prompt, "Please enter amount of insurance\r\rMaximum = " + c.maximum);
-            EXPECT_EQ(q.title, "Insurance");
-            EXPECT_EQ(q.default_answer, "0");
-            ASSERT_TRUE(q.place.has_value());
-            EXPECT_EQ(q.place->LeftTwips, 2000);
-            EXPECT_EQ(q.place->TopTwips, 200);
+            EXPECT_EQ(q.title + q.default_answer, "Insurance0");
+            const ScreenPlace at = q.place.value_or(ScreenPlace{});
+            EXPECT_EQ(std::pair(at.LeftTwips, at.TopTwips), std::pair(2000, 200));
         }
         const int taken = c.credit - g.Credit;
         EXPECT_EQ(taken, g.Insurance);
@@ -150,16 +148,18 @@ TEST(Deal, SplitIsOfferedForAPairAndAfterInsuranceOnlyWhenTheCreditCoversTheBet)
 }
 
 TEST(Deal, ABetOutsideTheLimitsIsRefusedWithNothingChanged) {
-    for (int chips : {0, 10, 500, 600}) {
+    // Limits 0 are 10 to 500 $, limits 1 are 50 to 2000 $.
+    for (const auto& [limits, chips] :
+         {std::pair{0, 0}, {0, 10}, {0, 500}, {0, 600}, {1, 40}, {1, 50}}) {
         SCOPED_TRACE(chips);
         Table t;
         Game& g = t.game;
         g.Credit = 1000;
         g.Rules_Option1_Click(2);
         BetAmount(t, chips);
-        g.Rules_Option1_Click(0);  // the maximum lowered with the chips on the table
+        g.Rules_Option1_Click(limits);  // the limits changed with the chips on the table
         t.Deal(10, 8, 9, 7);
-        const bool dealt = chips >= 10 && chips <= 500;
+        const bool dealt = chips >= g.MinBet && chips <= g.MaxBet;
         EXPECT_EQ(g.RoundsSinceShuffle, dealt ? 1 : 0);
         EXPECT_EQ(t.rng.Empty(), dealt);
         if (dealt) continue;

@@ -28,19 +28,6 @@ TEST(Rules, EachChoiceSetsItsLimitsAtOnceAndOthersChangeNothing) {
     EXPECT_EQ(g.Rules.Option1 + g.Rules.Option2, 0);
 }
 
-TEST(Rules, AFiftyDollarMinimumRefusesTheDealButNotTheChips) {
-    Table t;
-    Game& g = t.game;
-    g.Rules_Option1_Click(1);
-    t.BetChips({10, 10, 10, 10});
-    EXPECT_EQ(g.Bet, 40);
-    g.bnDeal_Click();
-    EXPECT_EQ(Shown(g.Form1.Commentaire), "You must bet more to play or...borrow!");
-    t.BetChips({10});
-    t.Deal(10, 8, 9, 7);
-    EXPECT_EQ(Buttons(g), "Hit Stand Double");
-}
-
 TEST(Rules, UnlimitedLimitsLetTheBetAndTheInsuranceGrow) {
     Table t;
     Game& g = t.game;

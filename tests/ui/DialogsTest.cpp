@@ -50,7 +50,7 @@ TEST(BankWindow, SignsACheckAndClosesFreshForTheNextLoan) {
     EXPECT_EQ(w.main->bankWindow()->findChild<QLineEdit*>("txtBorrow")->text(), "");
 }
 
-TEST(BankWindow, ARefusedCheckIsSignedOnScreenBeforeTheMessage) {
+TEST(BankWindow, ARefusedCheckIsSignedOnScreenBeforeTheMessageAndTheCloseBoxShowsTheCredit) {
     Window w;
     Trigger(w, "mnuBorrow");
     auto* bank = w.main->bankWindow();
@@ -67,12 +67,10 @@ TEST(BankWindow, ARefusedCheckIsSignedOnScreenBeforeTheMessage) {
     EXPECT_TRUE(signature_shown);
     EXPECT_EQ(message, "Hey, look at your last statement of account,\nyou can't afford!");
     EXPECT_EQ(w.game().Credit, 500);
-}
 
-TEST(BankWindow, CloseBoxWhileSignedShowsTheCreditAtOnce) {
-    Window w;
+    // A signed check closed by its close box shows the new credit at once.
     Trigger(w, "mnuBorrow");
-    auto* bank = w.main->bankWindow();
+    bank = w.main->bankWindow();
     QTest::keyClicks(bank->findChild<QLineEdit*>("txtBorrow"), "100");
     QTest::mouseClick(bank->findChild<QPushButton*>("bnSign"), Qt::LeftButton);
     bank->close();
