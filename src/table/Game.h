@@ -34,7 +34,11 @@ class Game : public TableState {
 
     // Table window (table/).
     void Form_Load();
-    std::int16_t ChargeImage(std::int16_t Couleur, std::int16_t Valeur, int Image);
+    // Shows a card's face in a slot of the table; a slot beyond the table's shows nothing.
+    std::int16_t ChargeImage(std::int16_t Couleur, std::int16_t Valeur, int Image) {
+        if (Image >= 0 && Image < kCardSlots) Form1.ImageCarte[Image] = CardFace(Couleur, Valeur);
+        return 1;
+    }
     void ChipDrop(std::string_view tag);  // a chip dropped on Image3 or on LabelMise; nothing
                                           // happens while betting is closed
     void bnClear_Click();
@@ -88,20 +92,19 @@ class Game : public TableState {
     static bool Usable(const Control& c) { return c.Visible && c.Enabled; }
 
   private:
-    // Draws one card into DrawnCard.
-    void Draw();
     // A hand on the table: where its cards (from position 1) and its score are kept, and the
-    // slot that shows its n-th card.
+    // slot that shows its first card (its n-th card is n - 1 slots further along its row).
     struct Hand {
         std::span<std::int16_t> cards;
         std::int16_t& total;
         Flag& soft;
-        int (*slot)(int n);
+        int first_slot;
     };
     Hand PlayerHand();  // the main hand, the left one after a split
     Hand SecondHand();  // the right hand of a split
     Hand DealerHand();
-    // Draws the n-th card of a hand: kept at position n, scored as the hand's n-th card, shown.
+    // Draws the n-th card of a hand into DrawnCard: kept at position n, scored as the hand's
+    // n-th card, shown.
     void DrawInto(const Hand& hand, int n);
     void ShowTotal(Control& label, std::int16_t total);
     // The round is paid: Timer1's tick clears the table.

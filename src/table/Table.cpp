@@ -50,15 +50,6 @@ void Game::SetTableDefaults() {
     MaxBet = 500;
 }
 
-std::int16_t Game::ChargeImage(std::int16_t Couleur, std::int16_t Valeur, int Image) {
-    if (Image >= 0 && Image < kCardSlots) Form1.ImageCarte[Image] = CardFace(Couleur, Valeur);
-    return 1;
-}
-
-void Game::Draw() {
-    DrawCard(*this, random_, DrawnCard);
-}
-
 void Game::Pay(std::int64_t amount) {
     const std::int64_t sum = std::int64_t{Credit} + amount;
     Credit = static_cast<std::int32_t>(std::clamp<std::int64_t>(
