@@ -100,11 +100,11 @@ bool Game::SettleNaturals() {
         Form1.Commentaire.Show(kDealerBlackJackLost);
         TurnHoleCard();
     } else if (PlayerTotal == 21 && DealerTotal != 21) {
-        Form1.Commentaire.Caption = "You have BlackJack...You won!";
+        Form1.Commentaire.Caption.SetFixed("You have BlackJack...You won!");
         Pay(static_cast<std::int64_t>(std::nearbyint(2.5 * Bet)));  // half to even
         Form1.Commentaire.Visible = true;
     } else if (PlayerTotal == 21 && DealerTotal == 21) {
-        Form1.Commentaire.Caption = "Double BlackJack!";
+        Form1.Commentaire.Caption.SetFixed("Double BlackJack!");
         Pay(Bet);
         Form1.Commentaire.Visible = true;
         TurnHoleCard();

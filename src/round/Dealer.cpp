@@ -51,15 +51,15 @@ void Game::SettleMainHand() {
 
     std::int64_t paid = 0;
     if (DealerTotal > 21) {
-        Form1.Commentaire.Caption = "Dealer busted...You won!";
+        Form1.Commentaire.Caption.SetFixed("Dealer busted...You won!");
         paid = 2 * std::int64_t{Bet};
     } else if (PlayerTotal > DealerTotal) {
-        Form1.Commentaire.Caption = "You won!";
+        Form1.Commentaire.Caption.SetFixed("You won!");
         paid = 2 * std::int64_t{Bet};
     } else if (PlayerTotal < DealerTotal) {
-        Form1.Commentaire.Caption = "You lost!";
+        Form1.Commentaire.Caption.SetFixed("You lost!");
     } else {
-        Form1.Commentaire.Caption = "Push...";
+        Form1.Commentaire.Caption.SetFixed("Push...");
         paid = Bet;
     }
     Form1.Commentaire.Visible = true;

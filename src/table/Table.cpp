@@ -88,7 +88,7 @@ void Game::ChipDrop(std::string_view tag) {
         return;
     }
     if (new_bet <= limit) {
-        Form1.Label12.Caption = "No credit left!";
+        Form1.Label12.Caption.SetFixed("No credit left!");
     } else {
         // "Maximum bet", two blanks, the limit, "$"
         char number[16];
