@@ -1,32 +1,7 @@
-// Drawing into a hand, the dealer's drawing and the settlement of the main hand.
-#include "state/Scoring.h"
-#include "state/Shoe.h"
+// The dealer's drawing and the settlement of the main hand.
 #include "table/Game.h"
 
 namespace vex {
-
-Game::Hand Game::PlayerHand() {
-    return {PlayerCards, PlayerTotal, PlayerSoftAce, PlayerCardSlot(1)};
-}
-Game::Hand Game::SecondHand() {
-    return {SplitCards, SplitTotal, SplitSoftAce, SplitCardSlot(1)};
-}
-Game::Hand Game::DealerHand() {
-    return {DealerCards, DealerTotal, DealerSoftAce, DealerCardSlot(1)};
-}
-
-void Game::DrawInto(const Hand& hand, int n) {
-    DrawCard(*this, random_, DrawnCard);
-    const std::int16_t value = DrawnCard.Value;
-    hand.cards[static_cast<std::size_t>(n)] = value;
-    const Score before{hand.total, hand.soft};
-    const Score after = n == 1   ? ScoreFirstCard(value)
-                        : n == 2 ? ScoreSecondCard(before, value)
-                                 : ScoreNextCard(before, value);
-    hand.total = after.Total;
-    hand.soft = after.SoftAce;
-    ChargeImage(DrawnCard.Suit, value, hand.first_slot + n - 1);
-}
 
 void Game::ShowTotal(Control& label, std::int16_t total) {
     label.SetNumber(total);

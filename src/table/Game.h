@@ -8,6 +8,8 @@
 #include "dialogs/DialogModels.h"
 #include "round/Phase.h"
 #include "state/Random.h"
+#include "state/Scoring.h"
+#include "state/Shoe.h"
 #include "state/TableState.h"
 #include "table/Form1Model.h"
 #include "table/Platform.h"
@@ -100,12 +102,25 @@ class Game : public TableState {
         Flag& soft;
         int first_slot;
     };
-    Hand PlayerHand();  // the main hand, the left one after a split
-    Hand SecondHand();  // the right hand of a split
-    Hand DealerHand();
+    // The main hand (the left one after a split), the right hand of a split, the dealer's.
+    Hand PlayerHand() { return {PlayerCards, PlayerTotal, PlayerSoftAce, PlayerCardSlot(1)}; }
+    Hand SecondHand() { return {SplitCards, SplitTotal, SplitSoftAce, SplitCardSlot(1)}; }
+    Hand DealerHand() { return {DealerCards, DealerTotal, DealerSoftAce, DealerCardSlot(1)}; }
     // Draws the n-th card of a hand into DrawnCard: kept at position n, scored as the hand's
-    // n-th card, shown.
-    void DrawInto(const Hand& hand, int n);
+    // n-th card, shown. Inline: every card of every round comes through here, and a caller that
+    // names its hand and card reaches the hand's fields and its scoring rule directly.
+    void DrawInto(const Hand& hand, int n) {
+        DrawCard(*this, random_, DrawnCard);
+        const std::int16_t value = DrawnCard.Value;
+        hand.cards[static_cast<std::size_t>(n)] = value;
+        const Score before{hand.total, hand.soft};
+        const Score after = n == 1   ? ScoreFirstCard(value)
+                            : n == 2 ? ScoreSecondCard(before, value)
+                                     : ScoreNextCard(before, value);
+        hand.total = after.Total;
+        hand.soft = after.SoftAce;
+        ChargeImage(DrawnCard.Suit, value, hand.first_slot + n - 1);
+    }
     void ShowTotal(Control& label, std::int16_t total);
     // The round is paid: Timer1's tick clears the table.
     void EndRound();
