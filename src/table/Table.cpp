@@ -19,8 +19,15 @@ constexpr std::int32_t kLargestBet = std::numeric_limits<std::int16_t>::max();
 // The chip a tag stands for, 0 for none. The chips' own tags are known at once; any other text
 // is read as an amount and must come to one of the chips' values.
 int ChipValue(std::string_view tag) {
+    // A tag is a few characters: compared in place rather than through a call to the library.
+    auto same = [tag](std::string_view own) {
+        if (tag.size() != own.size()) return false;
+        for (std::size_t i = 0; i < own.size(); ++i)
+            if (tag[i] != own[i]) return false;
+        return true;
+    };
     for (const ChipDecl& chip : kChips)
-        if (tag == chip.Tag) return chip.Value;
+        if (same(chip.Tag)) return chip.Value;
     const auto amount = ReadTypedAmount(tag);
     for (int value : {500, 100, 50, 10})
         if (amount && *amount == value) return value;
@@ -61,8 +68,9 @@ void Game::SetChipsDraggable(bool draggable) {
 }
 
 bool Game::BettingOpen() const {
-    return std::find(Form1.ChipDraggable.begin(), Form1.ChipDraggable.end(), true) !=
-           Form1.ChipDraggable.end();
+    for (const bool draggable : Form1.ChipDraggable)
+        if (draggable) return true;
+    return false;
 }
 
 void Game::TurnHoleCard() {
