@@ -3,16 +3,6 @@
 
 namespace vex {
 
-void Game::ShowTotal(Control& label, std::int16_t total) {
-    label.SetNumber(total);
-    label.Visible = true;
-}
-
-void Game::EndRound() {
-    Form1.Timer1.Start();
-    Phase = RoundPhase::Settled;
-}
-
 void Game::TirageBanque() {
     TurnHoleCard();
     // Draw to 16, stand on every 17, a soft 17 included. The hand's room is never the limit:

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <limits>
 #include <span>
 #include <string_view>
 
@@ -121,9 +122,15 @@ class Game : public TableState {
         hand.soft = after.SoftAce;
         ChargeImage(DrawnCard.Suit, value, hand.first_slot + n - 1);
     }
-    void ShowTotal(Control& label, std::int16_t total);
+    void ShowTotal(Control& label, std::int16_t total) {
+        label.SetNumber(total);
+        label.Visible = true;
+    }
     // The round is paid: Timer1's tick clears the table.
-    void EndRound();
+    void EndRound() {
+        Form1.Timer1.Start();
+        Phase = RoundPhase::Settled;
+    }
     // The steps of Deal, in their order.
     bool BetAccepted();  // false: refused, or the shoe is being shuffled instead
     void CloseBetting();
@@ -133,9 +140,16 @@ class Game : public TableState {
     bool SettleInsurance();  // true: the dealer's blackjack ended the round
     void OfferPlay(bool split);
     // Adds a payout to Credit; the sum is formed in 64 bits and kept within Credit's range.
-    void Pay(std::int64_t amount);
-    void SetChipsDraggable(bool draggable);
-    void TurnHoleCard();
+    void Pay(std::int64_t amount) {
+        const std::int64_t sum = std::int64_t{Credit} + amount;
+        constexpr std::int64_t kLowest = std::numeric_limits<std::int32_t>::min();
+        constexpr std::int64_t kHighest = std::numeric_limits<std::int32_t>::max();
+        Credit = static_cast<std::int32_t>(sum < kLowest    ? kLowest
+                                           : sum > kHighest ? kHighest
+                                                            : sum);
+    }
+    void SetChipsDraggable(bool draggable) { Form1.ChipDraggable.fill(draggable); }
+    void TurnHoleCard() { ChargeImage(HoleCardSuit, DealerCards[2], kHoleCardSlot); }
     void SettleMainHand();
     struct SplitHand;
     SplitHand LeftHand();

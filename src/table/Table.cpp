@@ -57,24 +57,10 @@ void Game::SetTableDefaults() {
     MaxBet = 500;
 }
 
-void Game::Pay(std::int64_t amount) {
-    const std::int64_t sum = std::int64_t{Credit} + amount;
-    Credit = static_cast<std::int32_t>(std::clamp<std::int64_t>(
-        sum, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
-}
-
-void Game::SetChipsDraggable(bool draggable) {
-    Form1.ChipDraggable.fill(draggable);
-}
-
 bool Game::BettingOpen() const {
     for (const bool draggable : Form1.ChipDraggable)
         if (draggable) return true;
     return false;
-}
-
-void Game::TurnHoleCard() {
-    ChargeImage(HoleCardSuit, DealerCards[2], kHoleCardSlot);
 }
 
 void Game::ChipDrop(std::string_view tag) {
