@@ -42,7 +42,8 @@ void Game::mnuTopics_Click() {
 
 void Game::frmHelp_Topic_Click(int topic) {
     if (topic < 0 || topic >= static_cast<int>(kHelpTopics.size())) return;
-    frmHelp.lblRegles.Show(kHelpTopics[topic].Text);
+    frmHelp.lblRegles.Caption = kHelpTopics[topic].Text;
+    frmHelp.lblRegles.Visible = true;
 }
 
 void Game::frmHelp_Command1_Click() {

@@ -1,4 +1,6 @@
 // Deal: the bet check, the reshuffle every 20 rounds, the four cards, naturals and insurance.
+#include <algorithm>
+#include <array>
 #include <charconv>
 #include <cmath>
 
@@ -19,15 +21,19 @@ constexpr ScreenPlace kInsuranceBoxPlace{2000, 200};
 constexpr std::string_view kBetMore = "You must bet more to play or...borrow!";
 constexpr std::string_view kDealerBlackJackLost = "Dealer has BlackJack...You lost!";
 
-// "Maximum = " and half the bet written with a leading blank, as 50 or 7.5.
-std::string HalfBetPrompt(std::int16_t bet) {
-    std::string prompt = "Please enter amount of insurance\r\rMaximum = ";
-    prompt += ' ';  // bets are never negative
-    char number[16];
-    const auto end = std::to_chars(number, number + sizeof number, bet / 2).ptr;
-    prompt.append(number, end);
-    if (bet % 2 != 0) prompt += ".5";
-    return prompt;
+// The insurance question; in half-bet mode followed by "Maximum = " and half the bet written
+// with a leading blank, as 50 or 7.5. Written into the caller's room, which is asked for every
+// ace the dealer shows and so should not cost an allocation.
+using PromptRoom = std::array<char, 64>;
+std::string_view InsurancePrompt(bool half_bet, std::int16_t bet, PromptRoom& room) {
+    constexpr std::string_view kQuestion = "Please enter amount of insurance";
+    if (!half_bet) return kQuestion;
+    constexpr std::string_view kMaximum = "\r\rMaximum =  ";  // bets are never negative
+    char* out = std::copy(kQuestion.begin(), kQuestion.end(), room.begin());
+    out = std::copy(kMaximum.begin(), kMaximum.end(), out);
+    out = std::to_chars(out, room.end(), bet / 2).ptr;
+    if (bet % 2 != 0) out = std::copy_n(".5", 2, out);
+    return {room.data(), static_cast<std::size_t>(out - room.data())};
 }
 
 }  // namespace
@@ -100,11 +106,11 @@ bool Game::SettleNaturals() {
         Form1.Commentaire.Show(kDealerBlackJackLost);
         TurnHoleCard();
     } else if (PlayerTotal == 21 && DealerTotal != 21) {
-        Form1.Commentaire.Caption = "You have BlackJack...You won!";
+        Form1.Commentaire.Caption.SetFixed("You have BlackJack...You won!");
         Pay(static_cast<std::int64_t>(std::nearbyint(2.5 * Bet)));  // half to even
         Form1.Commentaire.Visible = true;
     } else if (PlayerTotal == 21 && DealerTotal == 21) {
-        Form1.Commentaire.Caption = "Double BlackJack!";
+        Form1.Commentaire.Caption.SetFixed("Double BlackJack!");
         Pay(Bet);
         Form1.Commentaire.Visible = true;
         TurnHoleCard();
@@ -129,8 +135,8 @@ void Game::OfferPlay(bool split) {
 void Game::AskInsurance() {
     Phase = RoundPhase::Insurance;
     const bool half_bet = InsuranceHalfBet != kFalse;
-    const std::string prompt =
-        half_bet ? HalfBetPrompt(Bet) : std::string("Please enter amount of insurance");
+    PromptRoom room;
+    const std::string_view prompt = InsurancePrompt(half_bet, Bet, room);
     for (;;) {
         const std::string answer =
             platform_.InputBox(prompt, "Insurance", "0", half_bet ? &kInsuranceBoxPlace : nullptr);

@@ -1,41 +1,7 @@
-// Drawing into a hand, the dealer's drawing and the settlement of the main hand.
-#include "state/Scoring.h"
+// The dealer's drawing and the settlement of the main hand.
 #include "table/Game.h"
 
 namespace vex {
-
-Game::Hand Game::PlayerHand() {
-    return {PlayerCards, PlayerTotal, PlayerSoftAce, PlayerCardSlot};
-}
-Game::Hand Game::SecondHand() {
-    return {SplitCards, SplitTotal, SplitSoftAce, SplitCardSlot};
-}
-Game::Hand Game::DealerHand() {
-    return {DealerCards, DealerTotal, DealerSoftAce, DealerCardSlot};
-}
-
-void Game::DrawInto(const Hand& hand, int n) {
-    Draw();
-    const std::int16_t value = DrawnCard.Value;
-    hand.cards[static_cast<std::size_t>(n)] = value;
-    const Score before{hand.total, hand.soft};
-    const Score after = n == 1   ? ScoreFirstCard(value)
-                        : n == 2 ? ScoreSecondCard(before, value)
-                                 : ScoreNextCard(before, value);
-    hand.total = after.Total;
-    hand.soft = after.SoftAce;
-    ChargeImage(DrawnCard.Suit, value, hand.slot(n));
-}
-
-void Game::ShowTotal(Control& label, std::int16_t total) {
-    label.SetNumber(total);
-    label.Visible = true;
-}
-
-void Game::EndRound() {
-    Form1.Timer1.Start();
-    Phase = RoundPhase::Settled;
-}
 
 void Game::TirageBanque() {
     TurnHoleCard();
@@ -50,15 +16,15 @@ void Game::SettleMainHand() {
 
     std::int64_t paid = 0;
     if (DealerTotal > 21) {
-        Form1.Commentaire.Caption = "Dealer busted...You won!";
+        Form1.Commentaire.Caption.SetFixed("Dealer busted...You won!");
         paid = 2 * std::int64_t{Bet};
     } else if (PlayerTotal > DealerTotal) {
-        Form1.Commentaire.Caption = "You won!";
+        Form1.Commentaire.Caption.SetFixed("You won!");
         paid = 2 * std::int64_t{Bet};
     } else if (PlayerTotal < DealerTotal) {
-        Form1.Commentaire.Caption = "You lost!";
+        Form1.Commentaire.Caption.SetFixed("You lost!");
     } else {
-        Form1.Commentaire.Caption = "Push...";
+        Form1.Commentaire.Caption.SetFixed("Push...");
         paid = Bet;
     }
     Form1.Commentaire.Visible = true;

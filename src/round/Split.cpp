@@ -34,7 +34,7 @@ void Game::bnSplit_Click() {
         Form1.Commentaire.Show(kNotEnoughCredit);
         return;
     }
-    Form1.bnStandSplit.Caption = "Stand";
+    Form1.bnStandSplit.Caption.SetFixed("Stand");
     Form1.bnDouble.Visible = false;
     Form1.bnSplit.Visible = false;
     Form1.bnCard.Visible = false;
@@ -100,8 +100,8 @@ void Game::Timer3_Timer() {
     ActiveSplitHand = 1;
     DrawInto(SecondHand(), 2);
     ShowTotal(Form1.lblTotalSplit, SplitTotal);
-    Form1.bnStandSplit.Caption = "Finish";
-    Form1.Commentaire.Caption = "Now play right hand...";
+    Form1.bnStandSplit.Caption.SetFixed("Finish");
+    Form1.Commentaire.Caption.SetFixed("Now play right hand...");
     Form1.bnCardSplit.Visible = true;
     Form1.bnStandSplit.Visible = true;
     SplitCardCount = 2;

@@ -6,8 +6,13 @@
 namespace vex {
 
 void CaptionText::Write() const {
-    if (!number_pending_) return;
-    number_pending_ = false;
+    const Pending pending = pending_;
+    pending_ = Pending::None;
+    if (pending == Pending::None) return;
+    if (pending == Pending::Fixed) {
+        if (text_ != fixed_) text_.assign(fixed_);
+        return;
+    }
     char buffer[24];
     const auto result = std::to_chars(buffer, buffer + sizeof buffer, number_);
     // The caption keeps its storage: a number is written into it without allocating.

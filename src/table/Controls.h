@@ -7,10 +7,18 @@
 
 namespace vex {
 
-// What a control says, read and written like a string. A number is kept as a number and
-// written out as decimal text when the caption is first read: the window reads every caption
-// after every event, and rounds played with no window (the simulator) never pay for digits
-// that nobody reads.
+// A text known when the game is built, such as the dealer's comments: it lives as long as the
+// program, so a caption can keep where it is instead of a copy.
+struct FixedText {
+    consteval FixedText(const char* text) : view(text) {}
+    consteval FixedText(std::string_view text) : view(text) {}
+    std::string_view view;
+};
+
+// What a control says, read and written like a string. A number is kept as a number, and a
+// fixed text as where it is, and written out as text when the caption is first read: the window
+// reads every caption after every event, and rounds played with no window (the simulator) never
+// pay for digits or copies that nobody reads.
 class CaptionText {
   public:
     CaptionText() = default;
@@ -20,7 +28,7 @@ class CaptionText {
     CaptionText& operator=(const std::string& text) { return assign(text); }
     CaptionText& operator=(std::string_view text) { return assign(text); }
     CaptionText& assign(std::string_view text) {
-        number_pending_ = false;
+        pending_ = Pending::None;
         // Most writes repeat what the caption already says ("Please bet..." every round).
         if (text_ != text) text_.assign(text);
         return *this;
@@ -37,11 +45,15 @@ class CaptionText {
     // Plain decimal text: no separators, a minus sign only if negative.
     void SetNumber(std::int64_t value) {
         number_ = value;
-        number_pending_ = true;
+        pending_ = Pending::Number;
+    }
+    void SetFixed(FixedText text) {
+        fixed_ = text.view;
+        pending_ = Pending::Fixed;
     }
 
     const std::string& str() const {
-        if (number_pending_) Write();
+        if (pending_ != Pending::None) Write();
         return text_;
     }
     operator const std::string&() const { return str(); }
@@ -67,9 +79,11 @@ class CaptionText {
   private:
     void Write() const;
 
+    enum class Pending : std::uint8_t { None, Number, Fixed };
     mutable std::string text_;
     std::int64_t number_ = 0;
-    mutable bool number_pending_ = false;
+    std::string_view fixed_;
+    mutable Pending pending_ = Pending::None;
 };
 
 // The part of a window control that the game writes: what it says, whether it is shown,
@@ -79,8 +93,8 @@ struct Control {
     bool Visible = true;
     bool Enabled = true;
 
-    void Show(std::string_view text) {
-        Caption.assign(text);
+    void Show(FixedText text) {
+        Caption.SetFixed(text);
         Visible = true;
     }
     // Writes a whole number as plain decimal text: no separators, a minus sign only if negative.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <limits>
 #include <span>
 #include <string_view>
 
@@ -8,6 +9,8 @@
 #include "dialogs/DialogModels.h"
 #include "round/Phase.h"
 #include "state/Random.h"
+#include "state/Scoring.h"
+#include "state/Shoe.h"
 #include "state/TableState.h"
 #include "table/Form1Model.h"
 #include "table/Platform.h"
@@ -34,7 +37,11 @@ class Game : public TableState {
 
     // Table window (table/).
     void Form_Load();
-    std::int16_t ChargeImage(std::int16_t Couleur, std::int16_t Valeur, int Image);
+    // Shows a card's face in a slot of the table; a slot beyond the table's shows nothing.
+    std::int16_t ChargeImage(std::int16_t Couleur, std::int16_t Valeur, int Image) {
+        if (Image >= 0 && Image < kCardSlots) Form1.ImageCarte[Image] = CardFace(Couleur, Valeur);
+        return 1;
+    }
     void ChipDrop(std::string_view tag);  // a chip dropped on Image3 or on LabelMise; nothing
                                           // happens while betting is closed
     void bnClear_Click();
@@ -88,24 +95,42 @@ class Game : public TableState {
     static bool Usable(const Control& c) { return c.Visible && c.Enabled; }
 
   private:
-    // Draws one card into DrawnCard.
-    void Draw();
     // A hand on the table: where its cards (from position 1) and its score are kept, and the
-    // slot that shows its n-th card.
+    // slot that shows its first card (its n-th card is n - 1 slots further along its row).
     struct Hand {
         std::span<std::int16_t> cards;
         std::int16_t& total;
         Flag& soft;
-        int (*slot)(int n);
+        int first_slot;
     };
-    Hand PlayerHand();  // the main hand, the left one after a split
-    Hand SecondHand();  // the right hand of a split
-    Hand DealerHand();
-    // Draws the n-th card of a hand: kept at position n, scored as the hand's n-th card, shown.
-    void DrawInto(const Hand& hand, int n);
-    void ShowTotal(Control& label, std::int16_t total);
+    // The main hand (the left one after a split), the right hand of a split, the dealer's.
+    Hand PlayerHand() { return {PlayerCards, PlayerTotal, PlayerSoftAce, PlayerCardSlot(1)}; }
+    Hand SecondHand() { return {SplitCards, SplitTotal, SplitSoftAce, SplitCardSlot(1)}; }
+    Hand DealerHand() { return {DealerCards, DealerTotal, DealerSoftAce, DealerCardSlot(1)}; }
+    // Draws the n-th card of a hand into DrawnCard: kept at position n, scored as the hand's
+    // n-th card, shown. Inline: every card of every round comes through here, and a caller that
+    // names its hand and card reaches the hand's fields and its scoring rule directly.
+    void DrawInto(const Hand& hand, int n) {
+        DrawCard(*this, random_, DrawnCard);
+        const std::int16_t value = DrawnCard.Value;
+        hand.cards[static_cast<std::size_t>(n)] = value;
+        const Score before{hand.total, hand.soft};
+        const Score after = n == 1   ? ScoreFirstCard(value)
+                            : n == 2 ? ScoreSecondCard(before, value)
+                                     : ScoreNextCard(before, value);
+        hand.total = after.Total;
+        hand.soft = after.SoftAce;
+        ChargeImage(DrawnCard.Suit, value, hand.first_slot + n - 1);
+    }
+    void ShowTotal(Control& label, std::int16_t total) {
+        label.SetNumber(total);
+        label.Visible = true;
+    }
     // The round is paid: Timer1's tick clears the table.
-    void EndRound();
+    void EndRound() {
+        Form1.Timer1.Start();
+        Phase = RoundPhase::Settled;
+    }
     // The steps of Deal, in their order.
     bool BetAccepted();  // false: refused, or the shoe is being shuffled instead
     void CloseBetting();
@@ -115,9 +140,16 @@ class Game : public TableState {
     bool SettleInsurance();  // true: the dealer's blackjack ended the round
     void OfferPlay(bool split);
     // Adds a payout to Credit; the sum is formed in 64 bits and kept within Credit's range.
-    void Pay(std::int64_t amount);
-    void SetChipsDraggable(bool draggable);
-    void TurnHoleCard();
+    void Pay(std::int64_t amount) {
+        const std::int64_t sum = std::int64_t{Credit} + amount;
+        constexpr std::int64_t kLowest = std::numeric_limits<std::int32_t>::min();
+        constexpr std::int64_t kHighest = std::numeric_limits<std::int32_t>::max();
+        Credit = static_cast<std::int32_t>(sum < kLowest    ? kLowest
+                                           : sum > kHighest ? kHighest
+                                                            : sum);
+    }
+    void SetChipsDraggable(bool draggable) { Form1.ChipDraggable.fill(draggable); }
+    void TurnHoleCard() { ChargeImage(HoleCardSuit, DealerCards[2], kHoleCardSlot); }
     void SettleMainHand();
     struct SplitHand;
     SplitHand LeftHand();

@@ -19,8 +19,15 @@ constexpr std::int32_t kLargestBet = std::numeric_limits<std::int16_t>::max();
 // The chip a tag stands for, 0 for none. The chips' own tags are known at once; any other text
 // is read as an amount and must come to one of the chips' values.
 int ChipValue(std::string_view tag) {
+    // A tag is a few characters: compared in place rather than through a call to the library.
+    auto same = [tag](std::string_view own) {
+        if (tag.size() != own.size()) return false;
+        for (std::size_t i = 0; i < own.size(); ++i)
+            if (tag[i] != own[i]) return false;
+        return true;
+    };
     for (const ChipDecl& chip : kChips)
-        if (tag == chip.Tag) return chip.Value;
+        if (same(chip.Tag)) return chip.Value;
     const auto amount = ReadTypedAmount(tag);
     for (int value : {500, 100, 50, 10})
         if (amount && *amount == value) return value;
@@ -50,32 +57,10 @@ void Game::SetTableDefaults() {
     MaxBet = 500;
 }
 
-std::int16_t Game::ChargeImage(std::int16_t Couleur, std::int16_t Valeur, int Image) {
-    if (Image >= 0 && Image < kCardSlots) Form1.ImageCarte[Image] = CardFace(Couleur, Valeur);
-    return 1;
-}
-
-void Game::Draw() {
-    DrawCard(*this, random_, DrawnCard);
-}
-
-void Game::Pay(std::int64_t amount) {
-    const std::int64_t sum = std::int64_t{Credit} + amount;
-    Credit = static_cast<std::int32_t>(std::clamp<std::int64_t>(
-        sum, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
-}
-
-void Game::SetChipsDraggable(bool draggable) {
-    Form1.ChipDraggable.fill(draggable);
-}
-
 bool Game::BettingOpen() const {
-    return std::find(Form1.ChipDraggable.begin(), Form1.ChipDraggable.end(), true) !=
-           Form1.ChipDraggable.end();
-}
-
-void Game::TurnHoleCard() {
-    ChargeImage(HoleCardSuit, DealerCards[2], kHoleCardSlot);
+    for (const bool draggable : Form1.ChipDraggable)
+        if (draggable) return true;
+    return false;
 }
 
 void Game::ChipDrop(std::string_view tag) {
@@ -97,7 +82,7 @@ void Game::ChipDrop(std::string_view tag) {
         return;
     }
     if (new_bet <= limit) {
-        Form1.Label12.Caption = "No credit left!";
+        Form1.Label12.Caption.SetFixed("No credit left!");
     } else {
         // "Maximum bet", two blanks, the limit, "$"
         char number[16];

@@ -264,8 +264,12 @@ void SimTable::PlaySplitHands() {
 }
 
 Action SimTable::Choose(const HandView& hand, coach::Decision decision) {
+    if (coach_) return AskCoach(hand, decision);
+    return Decide(config_.strategy, hand, game_->DealerCards[1]);
+}
+
+Action SimTable::AskCoach(const HandView& hand, coach::Decision decision) {
     Game& g = *game_;
-    if (!coach_) return Decide(config_.strategy, hand, g.DealerCards[1]);
     const coach::Advice advice =
         coach_->Advise(g, coach::UnseenCards(g, true), decision, hand.can_double, hand.can_split);
     if (advice.count == 0) throw std::logic_error("the coach had no choice to give");

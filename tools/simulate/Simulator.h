@@ -107,6 +107,9 @@ class SimTable {
     void PlaySplitHands();
     // The strategy's choice; exact play asks the coach about the game as it stands.
     Action Choose(const HandView& hand, coach::Decision decision);
+    // Exact play's choice, apart: its call into the coach needs room that a table's rounds on a
+    // fixed strategy should not set up for every choice.
+    Action AskCoach(const HandView& hand, coach::Decision decision);
     // Exact play at the insurance question: half the bet or nothing.
     std::string InsuranceAnswer();
     Outcome Settle(int total, int cards) const;
