@@ -18,17 +18,14 @@ using namespace vex::doubles;
 inline std::string Buttons(const Game& g) {
     const Form1Model& f = g.Form1;
     std::string s;
-    for (const auto& [c, name] : {std::pair{&f.bnCard, "Hit"},
-                                  {&f.bnStay, "Stand"},
-                                  {&f.bnDouble, "Double"},
-                                  {&f.bnSplit, "Split"},
-                                  {&f.bnCardSplit, "SplitHit"},
-                                  {&f.bnStandSplit, "SplitStand"}})
-        if (c->Visible) {
-            if (!s.empty()) s += ' ';
-            s += name;
-        }
-    return s;
+    for (const auto& [c, name] : {std::pair{&f.bnCard, " Hit"},
+                                  {&f.bnStay, " Stand"},
+                                  {&f.bnDouble, " Double"},
+                                  {&f.bnSplit, " Split"},
+                                  {&f.bnCardSplit, " SplitHit"},
+                                  {&f.bnStandSplit, " SplitStand"}})
+        if (c->Visible) s += name;
+    return s.empty() ? s : s.substr(1);
 }
 
 // A label as the player sees it: its text when shown, "" when hidden.

@@ -1,4 +1,4 @@
-// The table rules dialog, New Game and the help window.
+// The table rules dialog and New Game.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -93,23 +93,6 @@ TEST(NewGame, StartsOverFromAnyMomentWithoutGivingTheStakeBack) {
         EXPECT_EQ(Buttons(g), "Hit Stand Double");
         EXPECT_EQ(g.Credit, 490);
     }
-}
-
-TEST(Help, TopicsShowTheirTextUntilOkAndEachOpeningStartsBlank) {
-    for (const HelpTopic& topic : kHelpTopics)
-        EXPECT_EQ(topic.Text.back() == ' ', topic.Caption == "Cards Value") << topic.Caption;
-    Table t;
-    Game& g = t.game;
-    g.mnuTopics_Click();
-    EXPECT_TRUE(g.frmHelp.Open && !g.frmHelp.lblRegles.Visible);
-    g.frmHelp_Topic_Click(3);
-    EXPECT_EQ(Shown(g.frmHelp.lblRegles), kHelpTopics[3].Text);
-    EXPECT_EQ(kHelpTopics[3].Caption, "Payoffs");
-    g.frmHelp_Command1_Click();
-    EXPECT_FALSE(g.frmHelp.lblRegles.Visible || g.frmHelp.Open);
-    EXPECT_EQ(t.port.window_calls.back(), "close Help");
-    g.mnuTopics_Click();
-    EXPECT_FALSE(g.frmHelp.lblRegles.Visible);
 }
 
 }  // namespace
