@@ -111,8 +111,7 @@ class Game : public TableState {
     // n-th card, shown. Inline: every card of every round comes through here, and a caller that
     // names its hand and card reaches the hand's fields and its scoring rule directly.
     void DrawInto(const Hand& hand, int n) {
-        DrawCard(*this, random_, DrawnCard);
-        const std::int16_t value = DrawnCard.Value;
+        const std::int16_t value = DrawCard(*this, random_, DrawnCard);
         hand.cards[static_cast<std::size_t>(n)] = value;
         const Score before{hand.total, hand.soft};
         const Score after = n == 1   ? ScoreFirstCard(value)
