@@ -43,8 +43,7 @@ void Game::bnStay_Click() {
     Form1.bnStay.Visible = false;
     Form1.bnDouble.Visible = false;
     Form1.bnSplit.Visible = false;
-    TirageBanque();
-    SettleMainHand();
+    DealerPlaysMainHand();
 }
 
 bool Game::CanDoubleStake() const {
@@ -78,8 +77,7 @@ void Game::bnDouble_Click() {
         EndRound();
         return;
     }
-    TirageBanque();
-    SettleMainHand();
+    DealerPlaysMainHand();
 }
 
 }  // namespace vex

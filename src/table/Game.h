@@ -150,6 +150,9 @@ class Game : public TableState {
     void SetChipsDraggable(bool draggable) { Form1.ChipDraggable.fill(draggable); }
     void TurnHoleCard() { ChargeImage(HoleCardSuit, DealerCards[2], kHoleCardSlot); }
     void SettleMainHand();
+    // The dealer's draws and the main hand's settlement, one after the other in one place: the
+    // settlement compares the dealer's total just drawn without reading it back from memory.
+    void DealerPlaysMainHand();
     struct SplitHand;
     SplitHand LeftHand();
     SplitHand RightHand();
