@@ -38,7 +38,7 @@ std::string_view InsurancePrompt(bool half_bet, std::int16_t bet, PromptRoom& ro
 
 }  // namespace
 
-void Game::bnDeal_Click() {
+[[gnu::flatten]] void Game::bnDeal_Click() {
     if (!Usable(Form1.bnDeal)) return;
     if (!BetAccepted()) return;
     CloseBetting();

@@ -32,4 +32,9 @@ void Game::SettleMainHand() {
     EndRound();
 }
 
+[[gnu::flatten]] void Game::DealerPlaysMainHand() {
+    TirageBanque();
+    SettleMainHand();
+}
+
 }  // namespace vex

@@ -11,7 +11,7 @@ constexpr std::string_view kPlayerBusted = "Player busted...You lost!";
 
 }  // namespace
 
-void Game::bnCard_Click() {
+[[gnu::flatten]] void Game::bnCard_Click() {
     if (!Usable(Form1.bnCard)) return;
 
     Form1.Commentaire.Visible = false;
@@ -43,8 +43,7 @@ void Game::bnStay_Click() {
     Form1.bnStay.Visible = false;
     Form1.bnDouble.Visible = false;
     Form1.bnSplit.Visible = false;
-    TirageBanque();
-    SettleMainHand();
+    DealerPlaysMainHand();
 }
 
 bool Game::CanDoubleStake() const {
@@ -78,8 +77,7 @@ void Game::bnDouble_Click() {
         EndRound();
         return;
     }
-    TirageBanque();
-    SettleMainHand();
+    DealerPlaysMainHand();
 }
 
 }  // namespace vex

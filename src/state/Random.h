@@ -40,14 +40,15 @@ class RandomSource {
     // Pick(UnitInterval(bits), n) in fewer steps, with the same result for every word: the
     // number is m 2^-53 for the word's top 53 bits m, and scaling by a power of two is exact and
     // commutes with rounding, so m 2^-53 n rounds to the same double as m (n 2^-53), one
-    // multiplication. It is never negative, so only the top of the range needs a clamp.
+    // multiplication. That product never reaches n, so no clamp is needed: m n is at most
+    // n 2^53 - n, and just below n 2^53 doubles lie 2^(e+1) apart for 2^e < n < 2^(e+1) (n more
+    // than half a step short of n 2^53), or 2^e apart for n = 2^e (m n itself a double).
     // For the four suits the product is exact: the suit is the word's top two bits.
     static std::int16_t PickBits(std::uint64_t bits, int n) {
         if (n == 4) return static_cast<std::int16_t>((bits >> 62) + 1);
         const double scaled =
             static_cast<double>(static_cast<std::int64_t>(bits >> 11)) * (n * 0x1.0p-53);
-        const int k = static_cast<int>(scaled);
-        return static_cast<std::int16_t>((k < n - 1 ? k : n - 1) + 1);
+        return static_cast<std::int16_t>(static_cast<int>(scaled) + 1);
     }
     static Try PickTry(double deck, double suit, double value) {
         Try t;

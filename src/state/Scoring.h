@@ -40,14 +40,13 @@ constexpr Score ScoreNextCard(Score hand, int value) {
             return {static_cast<std::int16_t>(hand.Total + 1 - 10), kFalse};
         return {static_cast<std::int16_t>(hand.Total + 1), hand.SoftAce};
     }
-    if (value > 10) {
-        // A face card on a soft hand: the ace drops from 11 to 1 while the card adds 10.
-        if (hand.SoftAce) return {hand.Total, kFalse};
-        return {static_cast<std::int16_t>(hand.Total + 10), kFalse};
-    }
-    if (hand.Total + value > 21 && hand.SoftAce)
-        return {static_cast<std::int16_t>(hand.Total + value - 10), kFalse};
-    return {static_cast<std::int16_t>(hand.Total + value), hand.SoftAce};
+    // A face card on a soft hand: the ace drops from 11 to 1 while the card adds 10. Worked out
+    // with the rule for a card that passes 21, rather than as a branch on the card of its own.
+    const bool face = value > 10;
+    const int points = face ? 10 : value;
+    if (hand.SoftAce && (face | (hand.Total + points > 21)))
+        return {static_cast<std::int16_t>(hand.Total + points - 10), kFalse};
+    return {static_cast<std::int16_t>(hand.Total + points), hand.SoftAce};
 }
 
 }  // namespace vex

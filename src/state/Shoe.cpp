@@ -34,7 +34,7 @@ void BeginRound(TableState& s) {
     s.CardsOnTableCount = 0;
 }
 
-void DrawCard(TableState& s, RandomSource& random, Card& out) {
+std::int16_t DrawCard(TableState& s, RandomSource& random, Card& out) {
     if (s.ShoeCardsLeft <= 0) ReturnCardsNotOnTable(s);
     std::int16_t* const marks = &s.ShoeUsed[0][0][0];
     RandomSource::Try t;
@@ -55,6 +55,7 @@ void DrawCard(TableState& s, RandomSource& random, Card& out) {
         on_table.Suit = suit;
         on_table.Value = value;
     }
+    return value;
 }
 
 Card DrawCard(TableState& s, RandomSource& random) {

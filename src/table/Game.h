@@ -111,8 +111,7 @@ class Game : public TableState {
     // n-th card, shown. Inline: every card of every round comes through here, and a caller that
     // names its hand and card reaches the hand's fields and its scoring rule directly.
     void DrawInto(const Hand& hand, int n) {
-        DrawCard(*this, random_, DrawnCard);
-        const std::int16_t value = DrawnCard.Value;
+        const std::int16_t value = DrawCard(*this, random_, DrawnCard);
         hand.cards[static_cast<std::size_t>(n)] = value;
         const Score before{hand.total, hand.soft};
         const Score after = n == 1   ? ScoreFirstCard(value)
@@ -151,6 +150,9 @@ class Game : public TableState {
     void SetChipsDraggable(bool draggable) { Form1.ChipDraggable.fill(draggable); }
     void TurnHoleCard() { ChargeImage(HoleCardSuit, DealerCards[2], kHoleCardSlot); }
     void SettleMainHand();
+    // The dealer's draws and the main hand's settlement, one after the other in one place: the
+    // settlement compares the dealer's total just drawn without reading it back from memory.
+    void DealerPlaysMainHand();
     struct SplitHand;
     SplitHand LeftHand();
     SplitHand RightHand();

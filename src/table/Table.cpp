@@ -26,12 +26,31 @@ int ChipValue(std::string_view tag) {
             if (tag[i] != own[i]) return false;
         return true;
     };
+    // Unrolled, each chip's tag is a constant of two or three characters.
+#pragma GCC unroll 4
     for (const ChipDecl& chip : kChips)
         if (same(chip.Tag)) return chip.Value;
     const auto amount = ReadTypedAmount(tag);
     for (int value : {500, 100, 50, 10})
         if (amount && *amount == value) return value;
     return 0;
+}
+
+// Why a chip stayed off the bet, on the prompt: no credit left for it, or the bet would pass
+// the table's limit. Apart from the drop itself, which nearly always takes the chip.
+[[gnu::cold, gnu::noinline]] void RefuseChip(Control& prompt, bool within_limit,
+                                             std::int32_t limit) {
+    if (within_limit) {
+        prompt.Caption.SetFixed("No credit left!");
+    } else {
+        // "Maximum bet", two blanks, the limit, "$"
+        char number[16];
+        const auto end = std::to_chars(number, number + sizeof number, limit).ptr;
+        prompt.Caption.assign("Maximum bet  ");
+        prompt.Caption.append(number, end);
+        prompt.Caption.append("$");
+    }
+    prompt.Visible = true;
 }
 
 }  // namespace
@@ -58,9 +77,9 @@ void Game::SetTableDefaults() {
 }
 
 bool Game::BettingOpen() const {
-    for (const bool draggable : Form1.ChipDraggable)
-        if (draggable) return true;
-    return false;
+    const auto& draggable = Form1.ChipDraggable;
+    static_assert(kChipCount == 4);
+    return draggable[0] || draggable[1] || draggable[2] || draggable[3];
 }
 
 void Game::ChipDrop(std::string_view tag) {
@@ -81,17 +100,7 @@ void Game::ChipDrop(std::string_view tag) {
         Form1.LabelCredit.SetNumber(Credit);
         return;
     }
-    if (new_bet <= limit) {
-        Form1.Label12.Caption.SetFixed("No credit left!");
-    } else {
-        // "Maximum bet", two blanks, the limit, "$"
-        char number[16];
-        const auto end = std::to_chars(number, number + sizeof number, limit).ptr;
-        Form1.Label12.Caption.assign("Maximum bet  ");
-        Form1.Label12.Caption.append(number, end);
-        Form1.Label12.Caption.append("$");
-    }
-    Form1.Label12.Visible = true;
+    RefuseChip(Form1.Label12, new_bet <= limit, limit);
 }
 
 void Game::bnClear_Click() {

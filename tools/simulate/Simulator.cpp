@@ -54,25 +54,6 @@ std::string_view OutcomeName(Outcome o) {
     return "?";
 }
 
-bool Tally::Add(const RoundResult& r, int bet) {
-    // 32-bit division: a round never moves more than a few bets.
-    const std::int32_t half = bet / 2;
-    if (half == 0 || r.net < -8 * half || r.net > 8 * half) return false;
-    const auto net = static_cast<std::int32_t>(r.net);
-    if (net % half != 0) return false;
-    const std::int32_t slot = net / half + kNetOffset;
-    if (slot < 0 || slot >= kNetSlots) return false;
-    ++net_half_bets[static_cast<std::size_t>(slot)];
-    ++rounds;
-    hands += static_cast<std::uint64_t>(r.hand_count);
-    for (int h = 0; h < r.hand_count; ++h) ++outcomes[static_cast<std::size_t>(r.hands[h])];
-    doubles += r.doubled;
-    splits += r.split;
-    insurance_taken += r.insurance_taken;
-    insurance_won += r.insurance_won;
-    return true;
-}
-
 void Tally::Merge(const Tally& other) {
     rounds += other.rounds;
     hands += other.hands;
