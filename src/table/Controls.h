@@ -63,9 +63,6 @@ class CaptionText {
     const char* data() const { return str().data(); }
     const char* c_str() const { return str().c_str(); }
 
-    friend bool operator==(const CaptionText& a, const CaptionText& b) {
-        return a.str() == b.str();
-    }
     friend bool operator==(const CaptionText& a, std::string_view b) { return a.str() == b; }
     friend bool operator==(const CaptionText& a, const char* b) { return a.str() == b; }
     friend std::string operator+(std::string a, const CaptionText& b) { return a += b.str(); }
