@@ -15,6 +15,9 @@ TEST(Random, PickingFromTheWordGivesTheSameCardAsScalingItsNumber) {
     Xoshiro256 engine;
     engine.Seed(3);
     for (int i = 0; i < 100000; ++i) words.push_back(engine());
+    // A source that strays out of [0, 1) by mistake still lands on a card of the range.
+    for (const auto& [r, card] : {std::pair{-0.25, 1}, {1.0, 13}, {7.5, 13}})
+        EXPECT_EQ(RandomSource::Pick(r, kValues), card) << r;
     for (int n : {kDecks, kSuits, kValues})
         for (std::uint64_t w : words)
             ASSERT_EQ(RandomSource::PickBits(w, n), RandomSource::Pick(UnitInterval(w), n))
