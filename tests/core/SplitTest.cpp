@@ -49,6 +49,9 @@ TEST(Split, SplitAcesMakeTwentyOneOrASoftTwelveAndPlayGoesOn) {
     EXPECT_EQ(g.SplitTotal, 12);
     EXPECT_EQ(g.SplitSoftAce, kTrue);
     EXPECT_EQ(Buttons(g), "SplitHit SplitStand");
+    PressFor(t, {9}, &Game::bnCardSplit_Click);  // 21 by a hit: the hand is still in play
+    EXPECT_EQ(Buttons(g), "SplitHit SplitStand");
+    EXPECT_FALSE(g.Form1.CommentaireDroite.Visible);
 }
 
 TEST(Split, TheLeftHandEndsByBustSixCardsOrStandAndTheRightHandFollowsAtTheTick) {
@@ -100,7 +103,6 @@ TEST(Split, EachHandIsSettledOnItsOwnAndPaidOnce) {
         {{8, 10, 6, {10}, {9}, {10}}, "Won!", "Won!", 520, true, open},
         {{8, 10, 8, {10}, {1}, {}}, "Push...", "Won!", 510, true, open},  // a push returns the 10
         {{8, 10, 9, {9}, {9}, {}}, "Lost!", "Lost!", 480, true, open},
-        {{8, 10, 9, {3, 10}, {9}, {}}, "Won!", "Lost!", 500, true, open},  // 21 by a hit plays on
         {{2, 10, 10, {2, 2, 3, 3, 2}, {9, 8}, {}}, "6 cards drawn!", "Lost!", 500, true, open},
         {{2, 10, 9, {10}, {2, 2, 3, 3, 2}, {}}, "Lost!", "6 cards drawn!", 500, true, six},
         {{8, 10, 9, {10, 10}, {10, 10}, {}}, "Busted!", "Busted!", 480, false, busted},
