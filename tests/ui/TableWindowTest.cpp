@@ -49,6 +49,12 @@ TEST(TableWindow, EveryDeclaredControlStandsAtItsPlaceAndFollowsTheModel) {
             EXPECT_FALSE(widget->isVisible());
         }
     }
+    // The rack is a grid of two rows and two columns: 10 and 50 $ above, 100 and 500 $ below.
+    const auto at = [&](int i) { return w.Find(kChips[i].Name.data())->geometry().topLeft(); };
+    EXPECT_EQ(at(0).y(), at(1).y());
+    EXPECT_EQ(at(2).y(), at(3).y());
+    EXPECT_EQ(at(0).x(), at(2).x());
+    EXPECT_EQ(at(1).x(), at(3).x());
     for (const ChipDecl& c : kChips) {
         const auto* chip = w.Find<ui::Chip>(c.Name.data());
         ASSERT_NE(chip, nullptr) << c.Name;
