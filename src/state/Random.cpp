@@ -19,26 +19,29 @@ std::uint64_t SplitMix64(std::uint64_t& x) {
 
 // Each try is scaled as soon as its three numbers are made: the generator's steps form one chain,
 // and the processor scales a try while it waits on the next step.
-void RandomSource::FillTries(Xoshiro256& engine) {
-    for (Try& t : batch_) {
+void RandomSource::FillTries(Xoshiro256& engine, const std::int16_t* marks) {
+    std::uint32_t waiting = 0;
+    for (int i = 0; i < kBatch; ++i) {
+        Try& t = batch_[i];
         t.Deck = PickBits(engine(), kDecks);
         t.Suit = PickBits(engine(), kSuits);
         t.Value = PickBits(engine(), kValues);
         t.Mark = MarkOf(t.Deck, t.Suit, t.Value);
+        waiting |= static_cast<std::uint32_t>(marks[t.Mark] == 0) << i;
     }
-    SetBatch(kBatch);
+    SetBatch(kBatch, waiting);
 }
 
 void Xoshiro256::Seed(std::uint64_t seed) {
     for (auto& word : s_) word = SplitMix64(seed);  // never all zero: splitmix64 is a bijection
 }
 
-void ClockRandom::Refill() {
-    FillTries(engine_);
+void ClockRandom::Refill(const std::int16_t* marks) {
+    FillTries(engine_, marks);
 }
 
-void SeededRandom::Refill() {
-    FillTries(engine_);
+void SeededRandom::Refill(const std::int16_t* marks) {
+    FillTries(engine_, marks);
 }
 
 void ClockRandom::Reseed() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <bit>
 #include <cstdint>
 
 #include "state/Card.h"
@@ -26,10 +27,19 @@ class RandomSource {
     };
     // Tries are made ahead in batches, so that a try costs no call into the source and the
     // scaling is done in a loop of its own rather than between the shoe's looks at its marks.
-    Try NextTry() {
-        if (batch_next_ == batch_end_) Refill();
-        return batch_[batch_next_++];
+    // A batch also looks once at `marks`, the shoe's marks, and NextTry passes over the tries
+    // whose cards were already out of the shoe then: marks are only set until the shoe is
+    // refilled (ForgetCardsOut), so the shoe would turn those tries down anyway. It still looks
+    // at the mark of each try it is given, for a card drawn since the batch was made.
+    Try NextTry(const std::int16_t* marks) {
+        while (waiting_ == 0) Refill(marks);
+        const int k = std::countr_zero(waiting_);
+        waiting_ &= waiting_ - 1;
+        batch_next_ = k + 1;
+        return batch_[k];
     }
+    // The shoe took cards back: every try not yet given is looked at again.
+    void ForgetCardsOut() { waiting_ = (1u << batch_end_) - (1u << batch_next_); }
 
     // Scales r in [0, 1) to 1..n; a source that returns 1.0 by mistake still lands on n.
     static std::int16_t Pick(double r, int n) {
@@ -69,25 +79,28 @@ class RandomSource {
     // Makes the next tries of the sequence into the batch. By default one try at a time,
     // through Next(), for a source whose numbers depend on the moment they are asked for (the
     // tests' stacked shoe looks at the marks of the shoe).
-    virtual void Refill() {
+    virtual void Refill(const std::int16_t* /*marks*/) {
         const double deck = Next();
         const double suit = Next();
         const double value = Next();
         batch_[0] = PickTry(deck, suit, value);
-        SetBatch(1);
+        SetBatch(1, 1);
     }
-    void SetBatch(int count) {
+    // A batch of `count` tries, those of the bits of `waiting` still to be given.
+    void SetBatch(int count, std::uint32_t waiting) {
         batch_next_ = 0;
         batch_end_ = count;
+        waiting_ = waiting;
     }
-    void DropBatch() { SetBatch(0); }
+    void DropBatch() { SetBatch(0, 0); }
     // A whole batch from a generator of 64-bit words (below).
-    void FillTries(Xoshiro256& engine);
+    void FillTries(Xoshiro256& engine, const std::int16_t* marks);
     Try batch_[kBatch] = {};
 
   private:
     int batch_next_ = 0;
     int batch_end_ = 0;
+    std::uint32_t waiting_ = 0;
 };
 
 // xoshiro256** (Blackman and Vigna): 256 bits of state, equidistributed in 4 dimensions, passes
@@ -126,7 +139,7 @@ class ClockRandom final : public RandomSource {
     double Next() override { return UnitInterval(engine_()); }
 
   private:
-    void Refill() override;
+    void Refill(const std::int16_t* marks) override;
     Xoshiro256 engine_;
 };
 
@@ -139,7 +152,7 @@ class SeededRandom final : public RandomSource {
     double Next() override { return UnitInterval(engine_()); }
 
   private:
-    void Refill() override;
+    void Refill(const std::int16_t* marks) override;
     Xoshiro256 engine_;
     std::uint64_t next_seed_;
 };

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "state/Random.h"
+#include "state/Shoe.h"
 
 namespace vex {
 namespace {
@@ -24,20 +25,21 @@ TEST(Random, PickingFromTheWordGivesTheSameCardAsScalingItsNumber) {
                 << "word " << w << ", n " << n;
 }
 
-TEST(Random, ASeededSourceTriesTheCardsOfItsNumbersInOrder) {
-    SeededRandom random(17);
-    Xoshiro256 engine;
-    engine.Seed(17);
-    for (int i = 0; i < 1000; ++i) {
-        const double deck = UnitInterval(engine());
-        const double suit = UnitInterval(engine());
-        const double value = UnitInterval(engine());
-        const RandomSource::Try want = RandomSource::PickTry(deck, suit, value);
-        const RandomSource::Try got = random.NextTry();
-        ASSERT_EQ(got.Deck, want.Deck);
-        ASSERT_EQ(got.Suit, want.Suit);
-        ASSERT_EQ(got.Value, want.Value);
-        ASSERT_EQ(got.Mark, want.Mark);
+// Batches made ahead, which pass over the tries of cards already out, deal the same cards as
+// tries made one at a time from the same numbers: through a whole shoe, and on after a shoe
+// emptied in the middle of a round has taken back the cards not on the table.
+TEST(Random, BatchesDealTheCardsOfTriesMadeOneByOne) {
+    struct OneByOne : RandomSource {
+        SeededRandom numbers{17};
+        void Reseed() override {}
+        double Next() override { return numbers.Next(); }
+    } one_by_one;
+    SeededRandom batched(17);
+    TableState a, b;
+    for (int i = 0; i < 2 * kShoeSize; ++i) {
+        if (i == kShoeSize - 10) BeginRound(a), BeginRound(b);
+        const Card x = DrawCard(a, batched), y = DrawCard(b, one_by_one);
+        ASSERT_TRUE(x.Deck == y.Deck && x.Suit == y.Suit && x.Value == y.Value) << "card " << i;
     }
 }
 
