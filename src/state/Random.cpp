@@ -47,10 +47,9 @@ void SeededRandom::Refill(const std::int16_t* marks) {
 void ClockRandom::Reseed() {
     DropBatch();
     const auto now = std::chrono::system_clock::now().time_since_epoch();
-    const auto ticks = std::chrono::steady_clock::now().time_since_epoch();
-    // The generator's own address tells apart two shoes reseeded in the same nanosecond.
-    engine_.Seed(static_cast<std::uint64_t>(now.count()) ^
-                 (static_cast<std::uint64_t>(ticks.count()) << 21) ^
+    // The old sequence's next word tells apart two reseeds of one shoe in the same clock tick,
+    // and the generator's own address two shoes.
+    engine_.Seed(static_cast<std::uint64_t>(now.count()) ^ engine_() ^
                  reinterpret_cast<std::uintptr_t>(this));
 }
 
