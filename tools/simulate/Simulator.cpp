@@ -422,8 +422,9 @@ PairedTally RunPaired(const Config& config, StrategyKind second,
 Tally Run(const Config& config, std::atomic<std::uint64_t>* progress) {
     return PlayChunks<Tally>(config, [&](Tally& tally, std::uint64_t c, std::uint64_t n) {
         SimTable table(config, ChunkSeed(config.seed.value_or(0), c));
+        const int bet = config.bet;  // a constant of the loop, as Tally::Add wants it
         for (std::uint64_t i = 0; i < n; ++i) {
-            if (!tally.Add(table.PlayRound(), config.bet)) throw std::logic_error(kNotHalfBets);
+            if (!tally.Add(table.PlayRound(), bet)) throw std::logic_error(kNotHalfBets);
             if (progress && (i + 1) % kProgressStep == 0) *progress += kProgressStep;
         }
         if (progress) *progress += n % kProgressStep;

@@ -72,9 +72,13 @@ inline bool Tally::Add(const RoundResult& r, int bet) {
     // 32-bit division: a round never moves more than a few bets.
     const std::int32_t half = bet / 2;
     if (half == 0 || r.net < -8 * half || r.net > 8 * half) return false;
+    // The nearest whole number of half bets, and then a check that the net is exactly that: a
+    // multiplication by the inverse, which the loop works out once, where a division would cost
+    // as much as the rest of the adding. (The quotient is within 8 of 0: shifted up by 8.5, its
+    // truncation rounds it to the nearest.)
     const auto net = static_cast<std::int32_t>(r.net);
-    if (net % half != 0) return false;
-    const std::int32_t slot = net / half + kNetOffset;
+    const std::int32_t slot = static_cast<std::int32_t>(net * (1.0 / half) + (kNetOffset + 0.5));
+    if ((slot - kNetOffset) * half != net) return false;
     if (slot < 0 || slot >= kNetSlots) return false;
     ++net_half_bets[static_cast<std::size_t>(slot)];
     ++rounds;

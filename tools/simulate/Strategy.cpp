@@ -113,9 +113,34 @@ char PairCell(int value, int up_column) {
     return kPairs[(value > 10 ? 10 : value) - 1][up_column - 2];
 }
 
+namespace {
+
+// The answers for a hand of other than five cards that cannot be split, the most of all choices,
+// worked out once: [soft][total 0..21][up card column 0..11][may double]. One look, where the
+// tables' letters would take a branch that the processor often guesses wrong.
+const auto kPlain = [] {
+    std::array<std::array<std::array<std::array<Action, 2>, 12>, 22>, 2> plain{};
+    for (int soft = 0; soft < 2; ++soft)
+        for (int total = 4; total <= 21; ++total)
+            for (int up = 2; up <= 11; ++up)
+                for (int can_double = 0; can_double < 2; ++can_double)
+                    plain[soft][total][up][can_double] =
+                        Basic(HandView{.total = total,
+                                       .soft = soft == 1,
+                                       .cards = 2,
+                                       .can_double = can_double == 1},
+                              up);
+    return plain;
+}();
+
+}  // namespace
+
 Action Decide(StrategyKind kind, const HandView& hand, int dealer_up) {
     if (kind == StrategyKind::MimicDealer) return hand.total <= 16 ? Action::Hit : Action::Stand;
-    return Basic(hand, UpCardColumn(dealer_up));
+    const int up = UpCardColumn(dealer_up);
+    if (hand.cards != 5 && !hand.can_split && hand.total >= 4 && hand.total <= 21)
+        return kPlain[hand.soft][hand.total][up][hand.can_double];
+    return Basic(hand, up);
 }
 
 std::string_view StrategyName(StrategyKind kind) {
