@@ -2,15 +2,11 @@
 // vex-shuffle-stats runs the same tests on fresh seeds and many millions of draws.
 #include <gtest/gtest.h>
 
-#include <array>
 #include <cmath>
 #include <functional>
 #include <tuple>
-#include <vector>
 
 #include "ShuffleStats.h"
-#include "state/Shoe.h"
-#include "state/TableState.h"
 
 namespace vex::stats {
 namespace {
@@ -51,34 +47,6 @@ struct From : RandomSource {
     double Next() override { return next(); }
     std::function<double()> next;
 };
-
-// The deck, suit and value of the first card of a shoe shuffled with a source that repeats these
-// three numbers.
-std::array<int, 3> DrawFrom(std::array<double, 3> deck_suit_value) {
-    From random([numbers = deck_suit_value, i = 0]() mutable { return numbers[i++ % 3]; });
-    TableState table;
-    ShuffleShoe(table, random);
-    const Card c = DrawCard(table, random);
-    return {c.Deck, c.Suit, c.Value};
-}
-
-TEST(ShoeStatistics, ScalingGivesEachDeckSuitAndValueAnEqualShareOfTheInterval) {
-    // 312 * 64 numbers at the middles of equal steps of [0, 1) for one field, the others fixed.
-    constexpr int kSteps = kShoeSize * 64;
-    for (const auto& [field, n] : {std::pair{0, kDecks}, {1, kSuits}, {2, kValues}}) {
-        std::vector<int> counts(n + 1);
-        for (int k = 0; k < kSteps; ++k) {
-            std::array<double, 3> numbers = {0.5, 0.5, 0.5};
-            numbers[field] = (k + 0.5) / kSteps;
-            ++counts[DrawFrom(numbers)[field]];
-        }
-        for (int i = 1; i <= n; ++i) EXPECT_EQ(counts[i], kSteps / n) << field << ", " << i;
-    }
-    // Edges: k / n belongs to the (k + 1)-th deck, suit or value, just below it to the k-th.
-    EXPECT_EQ(DrawFrom({1.0 / 6, 0.25, 1.0 / 13}), (std::array{2, 2, 2}));
-    EXPECT_EQ(DrawFrom({std::nextafter(1.0, 0.0), std::nextafter(0.25, 0.0), 0.0}),
-              (std::array{6, 1, 1}));
-}
 
 // The method sees a bias of the kind that scaling coarse numbers would bring: numbers of 8 bits
 // spread unevenly over 13 values (20 or 19 of 256 each).
