@@ -15,31 +15,19 @@ CardKey Key(const Card& c) {
     return {c.Deck, c.Suit, c.Value};
 }
 
-TEST(Shoe, AFreshShoeDealsEachOfItsCardsExactlyOnce) {
-    TableState s;
-    SeededRandom random(11);
-    ShuffleShoe(s, random);
-    std::set<CardKey> seen;
-    for (int i = 0; i < kShoeSize; ++i) {
-        const Card c = DrawCard(s, random);
-        ASSERT_TRUE(c.Deck >= 1 && c.Deck <= 6 && c.Suit >= 1 && c.Suit <= 4 && c.Value >= 1 &&
-                    c.Value <= 13);
-        seen.insert(Key(c));
-    }
-    EXPECT_EQ(seen.size(), static_cast<std::size_t>(kShoeSize));
-    ShuffleShoe(s, random);
-    EXPECT_EQ(s.ShoeCardsLeft, kShoeSize);
-    EXPECT_EQ(s.ShoeUsed[6][4][13], 0);
-}
-
-TEST(Shoe, AnEmptyShoeTakesBackEveryCardButThoseOfTheRoundInPlay) {
+// A fresh shoe deals each of its cards once; emptied in the middle of a round, it takes back
+// every card but those on the table.
+TEST(Shoe, DealsEachCardOnceAndAnEmptyShoeKeepsOutTheCardsOfTheRoundInPlay) {
     TableState s;
     SeededRandom random(5);
     ShuffleShoe(s, random);
-    for (int i = 0; i < kShoeSize - 12; ++i) DrawCard(s, random);  // earlier rounds
+    std::set<CardKey> first, on_table, again;
+    for (int i = 0; i < kShoeSize - 12; ++i) first.insert(Key(DrawCard(s, random)));
     BeginRound(s);
-    std::set<CardKey> on_table, again;
     for (int i = 0; i < 12; ++i) on_table.insert(Key(DrawCard(s, random)));
+    first.insert(on_table.begin(), on_table.end());
+    EXPECT_EQ(first.size(), static_cast<std::size_t>(kShoeSize));
+    EXPECT_TRUE(first.count({1, 1, 1}) && first.count({6, 4, 13}));
     for (int i = 0; i < kShoeSize - 12; ++i) {
         const CardKey k = Key(DrawCard(s, random));
         EXPECT_FALSE(on_table.count(k)) << "a card on the table was dealt again";
@@ -47,15 +35,9 @@ TEST(Shoe, AnEmptyShoeTakesBackEveryCardButThoseOfTheRoundInPlay) {
     }
     EXPECT_EQ(again.size(), static_cast<std::size_t>(kShoeSize - 12));
     DrawCard(s, random);  // empty once more: still no hang
-}
-
-TEST(Shoe, TwoCopiesOfOneCardCanComeInOneRound) {
-    Table t;
-    t.BetChips({10});
-    t.Deal(7, 7, 10, 9);  // both sevens of spades
-    const Card &a = t.game.CardsOnTable[0], &b = t.game.CardsOnTable[1];
-    EXPECT_TRUE(a.Suit == b.Suit && a.Value == b.Value && a.Deck != b.Deck);
-    EXPECT_EQ(t.game.PlayerTotal, 14);
+    ShuffleShoe(s, random);
+    EXPECT_EQ(s.ShoeCardsLeft, kShoeSize);
+    EXPECT_EQ(s.ShoeUsed[6][4][13], 0);
 }
 
 TEST(Shoe, TheTwentyFirstDealReshufflesIfABetIsOnTheSpotAndTheNextPressDeals) {
@@ -90,10 +72,13 @@ TEST(CardFaces, FacesFollowSuitAndValueAndOnlyTheHoleCardTurns) {
     static_assert(CardFace(1, 1) == 101 && CardFace(2, 1) == 114 && CardFace(4, 13) == 152);
     Table t;
     t.BetChips({10});
-    t.rng.Stack({10, 8, 10});
-    t.rng.Stack(7, 2);  // the seven of hearts in the hole
+    t.rng.Stack({7, 7, 10});  // two sevens of spades: two decks' copies in one round
+    t.rng.Stack(7, 2);        // the seven of hearts in the hole
     t.game.bnDeal_Click();
+    const Card &a = t.game.CardsOnTable[0], &b = t.game.CardsOnTable[1];
+    EXPECT_TRUE(a.Suit == b.Suit && a.Value == b.Value && a.Deck != b.Deck);
     auto before = t.game.Form1.ImageCarte;
+    EXPECT_EQ(before[0], CardFace(1, 7));
     EXPECT_EQ(before[12], CardFace(1, 10));
     EXPECT_EQ(before[kHoleCardSlot], kCardBack);
     t.game.bnStay_Click();  // the dealer holds 17 and draws nothing
