@@ -1,5 +1,5 @@
-// The coach's values against an exhaustive reading of the rules on small shoes, and against
-// what is known of six-deck tables.
+// The coach's values against an exhaustive reading of the rules on small shoes (the session
+// tests see its known orderings on a nearly full six-deck shoe).
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -50,20 +50,6 @@ TableState StateOf(const Spot& spot) {
     put(spot.right, s.SplitCards, s.SplitCardCount, s.SplitTotal, s.SplitSoftAce);
     s.DealerCards[1] = std::int16_t(spot.up);
     return s;
-}
-
-// Six decks less the cards of the spot.
-Composition FullShoeLess(const Spot& seen) {
-    Composition c{{0, 24, 24, 24, 24, 24, 24, 24, 24, 24, 96}};
-    --c.count[Point(seen.up)];
-    for (const auto* hand : {&seen.player, &seen.right})
-        for (int v : *hand) --c.count[Point(v)];
-    return c;
-}
-
-// The coach's advice on the spot, from a full shoe less the cards of the spot.
-Advice AdviseOnFullShoe(Engine& engine, const Spot& s) {
-    return engine.Advise(StateOf(s), FullShoeLess(s), s.decision, true, true);
 }
 
 // Every order of the unseen cards, read straight from the rules: the hole card first, never one
@@ -187,21 +173,6 @@ TEST(CoachExhaustive, EveryActionMatchesEveryOrderOfASmallShoe) {
             }
         }
     }
-}
-
-TEST(CoachFullShoe, KnownOrderingsHold) {
-    Engine engine;
-    auto advise = [&](const Spot& s) { return AdviseOnFullShoe(engine, s); };
-    const Advice a16 = advise({{10, 6}, 10}), a11 = advise({{6, 5}, 1});
-    // Six decks, the dealer standing on soft 17: hard 16 against a ten hits, a little better than
-    // standing; 11 against an ace hits rather than doubles; 8-8 against a ten splits; insurance
-    // that pays back its stake once never pays on a full shoe.
-    EXPECT_GT(*a16.ValueOf(Action::Hit), *a16.ValueOf(Action::Stand));
-    EXPECT_LT(*a16.ValueOf(Action::Hit), *a16.ValueOf(Action::Stand) + 0.01);
-    EXPECT_NEAR(*a16.ValueOf(Action::Stand), -0.541, 0.001);
-    EXPECT_GT(*a11.ValueOf(Action::Hit), *a11.ValueOf(Action::Double));
-    EXPECT_EQ(advise({{8, 8}, 10}).best, Action::Split);
-    EXPECT_EQ(advise({{10, 9}, 1, Decision::Insurance}).best, Action::NoInsurance);
 }
 
 TEST(CoachUnseen, TheHoleCardIsUnseenAndAnEmptiedShoeIsReadAfterItsRefill) {
