@@ -92,6 +92,7 @@ TEST(Split, EachHandIsSettledOnItsOwnAndPaidOnce) {
     const std::string open = "Now play right hand... / SplitHit SplitStand";
     const std::string busted = "Press Finish... / SplitStand";
     const std::string six = "Now play right hand... / SplitStand";
+    const char* const kSix = "6 cards drawn!";
     const struct {
         SplitRound round;
         std::string left, right;  // outcome labels
@@ -103,16 +104,11 @@ TEST(Split, EachHandIsSettledOnItsOwnAndPaidOnce) {
         {{8, 10, 6, {10}, {9}, {10}}, "Won!", "Won!", 520, true, open},
         {{8, 10, 8, {10}, {1}, {}}, "Push...", "Won!", 510, true, open},  // a push returns the 10
         {{8, 10, 9, {9}, {9}, {}}, "Lost!", "Lost!", 480, true, open},
-        {{2, 10, 10, {2, 2, 3, 3, 2}, {9, 8}, {}}, "6 cards drawn!", "Lost!", 500, true, open},
-        {{2, 10, 9, {10}, {2, 2, 3, 3, 2}, {}}, "Lost!", "6 cards drawn!", 500, true, six},
+        {{2, 10, 10, {2, 2, 3, 3, 2}, {9, 8}, {}}, kSix, "Lost!", 500, true, open},
+        {{2, 10, 9, {10}, {2, 2, 3, 3, 2}, {}}, "Lost!", kSix, 500, true, six},
         {{8, 10, 9, {10, 10}, {10, 10}, {}}, "Busted!", "Busted!", 480, false, busted},
-        {{2, 10, 9, {2, 2, 3, 3, 2}, {10, 10}, {}},
-         "6 cards drawn!",
-         "Busted!",
-         500,
-         false,
-         busted},
-        {{2, 10, 9, {10, 10}, {2, 2, 3, 3, 2}, {}}, "Busted!", "6 cards drawn!", 500, false, six},
+        {{2, 10, 9, {2, 2, 3, 3, 2}, {10, 10}, {}}, kSix, "Busted!", 500, false, busted},
+        {{2, 10, 9, {10, 10}, {2, 2, 3, 3, 2}, {}}, "Busted!", kSix, 500, false, six},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.left + " / " + c.right);

@@ -77,16 +77,6 @@ TEST(BankWindow, ARefusedCheckIsSignedOnScreenBeforeTheMessageAndTheCloseBoxShow
     EXPECT_EQ(w.Find<QLabel>("LabelCredit")->text(), "600");
 }
 
-TEST(EndWindow, DebtAtTheCeilingEndsTheGame) {
-    Window w;
-    w.game().Debt = 25000;
-    Trigger(w, "mnuBorrow");
-    ASSERT_NE(w.main->endWindow(), nullptr);
-    EXPECT_TRUE(w.main->endWindow()->isVisible());
-    EXPECT_FALSE(w.main->isVisible());
-    EXPECT_EQ(w.main->endWindow()->windowTitle(), "Game Over");
-}
-
 QRadioButton* Option(QWidget* rules, const char* group, int index) {
     for (auto* b : rules->findChildren<QRadioButton*>(group))
         if (b->property("index").toInt() == index) return b;

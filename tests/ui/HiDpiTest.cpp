@@ -169,6 +169,8 @@ TEST(HiDpiShots, TableAndDialogs) {
     w.game().Debt = 25000;
     w.main->Run([](Game& g) { g.mnuBorrow_Click(); });
     ASSERT_NE(w.main->endWindow(), nullptr);
+    EXPECT_TRUE(w.main->endWindow()->isVisible() && !w.main->isVisible());  // the table goes
+    EXPECT_EQ(w.main->endWindow()->windowTitle(), "Game Over");
     Shoot(w.main->endWindow(), "gameover");
     EXPECT_NOTHING_CLIPPED(w.main->endWindow(), "game over");
 }

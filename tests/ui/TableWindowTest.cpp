@@ -134,39 +134,6 @@ TEST(TableWindow, EachKeyActsOnlyInThePhasesOfItsButton) {
     }
 }
 
-// A timer of another window ticks while the insurance question runs its own event loop: the
-// bank's check closes and shows the credit, and the deal goes on when the answer comes.
-TEST(TableWindow, TheBanksTickDuringTheInsuranceQuestionLeavesTheDealWhole) {
-    Window w;
-    w.main->Run([](Game& g) { g.mnuBorrow_Click(); });
-    QTest::keyClicks(w.main->bankWindow()->findChild<QLineEdit*>("txtBorrow"), "100");
-    QTest::mouseClick(w.main->bankWindow()->findChild<QPushButton*>("bnSign"), Qt::LeftButton);
-    ASSERT_TRUE(w.game().frmBank.Timer1.Enabled);
-    QTimer* bank_timer = w.main->bankWindow()->findChild<QTimer*>("Timer1");
-    ASSERT_NE(bank_timer, nullptr);
-
-    DropChip(w.Find("Image3"), "100");
-    w.rng.Stack({9, 9, 1, 7});  // the dealer's ace up: the question comes
-    bool bank_open = true;
-    QString credit_during;
-    WhenModalOpens([&](QWidget* modal) {
-        Tick(bank_timer);
-        bank_open = w.game().frmBank.Open;
-        credit_during = w.Find<QLabel>("LabelCredit")->text();
-        auto* box = qobject_cast<QInputDialog*>(modal);
-        ASSERT_NE(box, nullptr);
-        box->setTextValue("20");
-        box->accept();
-    });
-    w.Click("bnDeal");
-    EXPECT_FALSE(bank_open);
-    EXPECT_EQ(credit_during, "500");  // 500 and the loan of 100, less the bet of 100
-    EXPECT_EQ(w.game().Phase, RoundPhase::MainHand);
-    EXPECT_EQ(w.game().Credit, 480);
-    EXPECT_EQ(w.Find<QLabel>("LabelCredit")->text(), "480");
-    EXPECT_TRUE(w.Find("bnCard")->isVisible());
-}
-
 TEST(TableWindow, OnlyThisWindowsChipsBetAndOnlyWhileBettingIsOpen) {
     Window w, other;
     QWidget* spot = w.Find("Image3");
@@ -237,14 +204,26 @@ TEST(TableWindow, TheLowCreditHintIsOnScreenBeforeTheGameMenuDrops) {
     EXPECT_TRUE(table_cleared);
 }
 
-// The question is asked again after a "too much" message box; the dealer's ace shows meanwhile.
+// The question is asked in a modal box, again after a "too much" message box, with the dealer's
+// ace on the table meanwhile. A timer of another window ticks while the box runs its own event
+// loop: the bank's check closes and shows the credit, and the deal goes on when the answer comes.
 TEST(TableWindow, InsuranceIsAskedInAModalBoxUntilTheAmountCanBeStaked) {
     Window w;
+    w.main->Run([](Game& g) { g.mnuBorrow_Click(); });
+    QTest::keyClicks(w.main->bankWindow()->findChild<QLineEdit*>("txtBorrow"), "100");
+    QTest::mouseClick(w.main->bankWindow()->findChild<QPushButton*>("bnSign"), Qt::LeftButton);
+    QTimer* bank_timer = w.main->bankWindow()->findChild<QTimer*>("Timer1");
+    ASSERT_TRUE(bank_timer && w.game().frmBank.Timer1.Enabled);
+
     DropChip(w.Find("Image3"), "100");
     w.rng.Stack({9, 9, 1, 13});  // dealer ace up with a king in the hole
-    QString title, label, message, up_card_on_table;
+    bool bank_open = true;
+    QString title, label, message, credit_during, up_card_on_table;
     QPoint place;
     WhenModalOpens([&](QWidget* modal) {
+        Tick(bank_timer);
+        bank_open = w.game().frmBank.Open;
+        credit_during = w.Find<QLabel>("LabelCredit")->text();
         auto* box = qobject_cast<QInputDialog*>(modal);
         ASSERT_NE(box, nullptr);
         title = box->windowTitle();
@@ -264,13 +243,16 @@ TEST(TableWindow, InsuranceIsAskedInAModalBoxUntilTheAmountCanBeStaked) {
         });
     });
     w.Click("bnDeal");
+    EXPECT_FALSE(bank_open);
+    EXPECT_EQ(credit_during, "500");  // 500 and the loan of 100, less the bet of 100
     EXPECT_EQ(title, "Insurance");
     EXPECT_EQ(label, "Please enter amount of insurance\n\nMaximum =  50");
     EXPECT_EQ(place, QPoint(133, 13));
     EXPECT_EQ(message, "Vex's BlackJack: Hey, this is too much!");
     EXPECT_EQ(up_card_on_table, "Ace of spades");
     EXPECT_EQ(w.Find<QLabel>("Commentaire")->text(), "Dealer has BlackJack...Insurance won!");
-    EXPECT_EQ(w.game().Credit, 400 - 50 + 100);
+    EXPECT_EQ(w.game().Credit, 500 - 50 + 100);
+    EXPECT_EQ(w.Find<QLabel>("LabelCredit")->text(), "450");  // the payout shows at the tick
 }
 
 }  // namespace
