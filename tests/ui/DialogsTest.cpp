@@ -17,7 +17,7 @@ void Trigger(Window& w, const char* action) {
     w.main->findChild<QAction*>(QLatin1String(action))->trigger();
 }
 
-TEST(BankWindow, SignsACheckAndClosesFreshForTheNextLoan) {
+TEST(BankWindow, SignsOrRefusesAndEachCheckAfterIsFresh) {
     Window w;
     Trigger(w, "mnuBorrow");
     ui::BankWindow* bank = w.main->bankWindow();
@@ -45,15 +45,12 @@ TEST(BankWindow, SignsACheckAndClosesFreshForTheNextLoan) {
     EXPECT_EQ(w.Find<QLabel>("LabelCredit")->text(), "750");
     EXPECT_EQ(w.main->bankWindow(), nullptr);
 
-    Trigger(w, "mnuBorrow");
-    ASSERT_NE(w.main->bankWindow(), nullptr);
-    EXPECT_EQ(w.main->bankWindow()->findChild<QLineEdit*>("txtBorrow")->text(), "");
-}
+    Trigger(w, "mnuBorrow");  // the next check is fresh
+    bank = w.main->bankWindow();
+    ASSERT_NE(bank, nullptr);
+    EXPECT_EQ(bank->findChild<QLineEdit*>("txtBorrow")->text(), "");
 
-TEST(BankWindow, ARefusedCheckIsSignedOnScreenBeforeTheMessageAndTheCloseBoxShowsTheCredit) {
-    Window w;
-    Trigger(w, "mnuBorrow");
-    auto* bank = w.main->bankWindow();
+    // A refused check is signed on screen before the message says why.
     QTest::keyClicks(bank->findChild<QLineEdit*>("txtBorrow"), "40000");
     bool signature_shown = false;
     QString message;
@@ -66,7 +63,7 @@ TEST(BankWindow, ARefusedCheckIsSignedOnScreenBeforeTheMessageAndTheCloseBoxShow
     QTest::mouseClick(bank->findChild<QPushButton*>("bnSign"), Qt::LeftButton);
     EXPECT_TRUE(signature_shown);
     EXPECT_EQ(message, "Hey, look at your last statement of account,\nyou can't afford!");
-    EXPECT_EQ(w.game().Credit, 500);
+    EXPECT_EQ(w.game().Credit, 750);
 
     // A signed check closed by its close box shows the new credit at once.
     Trigger(w, "mnuBorrow");
@@ -74,35 +71,13 @@ TEST(BankWindow, ARefusedCheckIsSignedOnScreenBeforeTheMessageAndTheCloseBoxShow
     QTest::keyClicks(bank->findChild<QLineEdit*>("txtBorrow"), "100");
     QTest::mouseClick(bank->findChild<QPushButton*>("bnSign"), Qt::LeftButton);
     bank->close();
-    EXPECT_EQ(w.Find<QLabel>("LabelCredit")->text(), "600");
+    EXPECT_EQ(w.Find<QLabel>("LabelCredit")->text(), "850");
 }
 
 QRadioButton* Option(QWidget* rules, const char* group, int index) {
     for (auto* b : rules->findChildren<QRadioButton*>(group))
         if (b->property("index").toInt() == index) return b;
     return nullptr;
-}
-
-TEST(RulesWindow, ChoicesTakeEffectAtTheClickAndStayWhenHidden) {
-    Window w;
-    Trigger(w, "mnuOptions");
-    auto* rules = w.main->rulesWindow();
-    ASSERT_NE(rules, nullptr);
-    QRadioButton* fifty = Option(rules, "Option1", 1);
-    ASSERT_NE(fifty, nullptr);
-    EXPECT_EQ(fifty->text(), "Min 50 $   Max 2000 $");
-    QTest::mouseClick(fifty, Qt::LeftButton);
-    EXPECT_EQ(w.game().MinBet, 50);
-    EXPECT_EQ(w.game().MaxBet, 2000);
-    QTest::mouseClick(rules->findChild<QPushButton*>("bnOK"), Qt::LeftButton);
-    EXPECT_FALSE(rules->isVisible());
-    Trigger(w, "mnuOptions");
-    EXPECT_EQ(w.main->rulesWindow(), rules);
-    EXPECT_TRUE(fifty->isChecked());
-
-    Trigger(w, "mnuNewGame");
-    EXPECT_FALSE(fifty->isChecked());
-    EXPECT_EQ(w.game().MaxBet, 500);
 }
 
 // The brightness of the middle of an option's round indicator, as painted.
@@ -114,10 +89,11 @@ int IndicatorCentre(QRadioButton* b) {
     return qGray(image.pixel(dot.center() * image.devicePixelRatio()));
 }
 
-TEST(RulesWindow, TheChosenOptionsDotShowsAndTheWholeBoxTakesTheClick) {
+TEST(RulesWindow, ChoicesShowTheirDotTakeEffectAtTheClickAndStayWhenHidden) {
     Window w;
     Trigger(w, "mnuOptions");
-    QWidget* rules = w.main->rulesWindow();
+    auto* rules = w.main->rulesWindow();
+    ASSERT_NE(rules, nullptr);
     for (const char* group : {"Option1", "Option2"}) {
         EXPECT_LT(IndicatorCentre(Option(rules, group, 0)), 160) << group << " selected";
         EXPECT_GT(IndicatorCentre(Option(rules, group, 1)), 200) << group << " not selected";
@@ -128,8 +104,21 @@ TEST(RulesWindow, TheChosenOptionsDotShowsAndTheWholeBoxTakesTheClick) {
     QRadioButton* unlimited = Option(rules, "Option1", 2);
     QTest::mouseClick(unlimited, Qt::LeftButton, {},
                       QPoint(unlimited->width() - 2, unlimited->height() / 2));
-    EXPECT_TRUE(unlimited->isChecked());
     EXPECT_EQ(w.game().MaxBet, 1000000);
+    QRadioButton* fifty = Option(rules, "Option1", 1);
+    EXPECT_EQ(fifty->text(), "Min 50 $   Max 2000 $");
+    QTest::mouseClick(fifty, Qt::LeftButton);
+    EXPECT_EQ(w.game().MinBet, 50);
+    EXPECT_EQ(w.game().MaxBet, 2000);
+    QTest::mouseClick(rules->findChild<QPushButton*>("bnOK"), Qt::LeftButton);
+    EXPECT_FALSE(rules->isVisible());
+    Trigger(w, "mnuOptions");
+    EXPECT_EQ(w.main->rulesWindow(), rules);
+    EXPECT_TRUE(fifty->isChecked() && !unlimited->isChecked());
+
+    Trigger(w, "mnuNewGame");
+    EXPECT_FALSE(fifty->isChecked());
+    EXPECT_EQ(w.game().MaxBet, 500);
 }
 
 TEST(HelpWindow, TopicsShowTheirTextAndEachOpeningStartsBlank) {
