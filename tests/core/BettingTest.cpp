@@ -20,17 +20,14 @@ TEST(Betting, EachChipIsAcceptedOrRefusedWithTheRightMessage) {
         {0, 500, 500, "10", 500, "Maximum bet  500$"},
         {10, 490, 500, "10", 500, ""},  // the bet may equal the maximum
         {40, 0, 500, "50", 0, "No credit left!"},
-        {40, 0, 500, "10", 10, ""},
         {30, 450, 500, "100", 450, "Maximum bet  500$"},  // the maximum is tested first
         {-20, 0, 500, "10", 0, "No credit left!"},
-        {5000, 1990, 2000, "10", 2000, ""},
         {5000, 2000, 2000, "50", 2000, "Maximum bet  2000$"},
         {5000, 500, 1000000, "500", 1000, ""},  // "Unlimited" goes past 500
         {90000, 32700, 1000000, "50", 32750, ""},
         {90000, 32760, 1000000, "10", 32760, "Maximum bet  32767$"},  // Bet holds 16 bits
         {90000, 32500, 1000000, "500", 32500, "Maximum bet  32767$"},
         {500, 0, 500, "25", 0, ""},  // not a chip: nothing happens
-        {500, 0, 500, "", 0, ""},
         {500, 0, 500, "chip", 0, ""},
     };
     for (const auto& c : cases) {

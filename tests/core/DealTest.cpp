@@ -125,19 +125,17 @@ TEST(Deal, ABetOutsideTheLimitsIsRefusedWithNothingChanged) {
         Game& g = t.game;
         g.Credit = 1000;
         g.Rules_Option1_Click(2);
-        BetAmount(t, chips);
+        while (g.Bet < chips) g.ChipDrop("10");
         g.Rules_Option1_Click(limits);  // the limits changed with the chips on the table
         t.Deal(10, 8, 9, 7);
         const bool dealt = chips >= g.MinBet && chips <= g.MaxBet;
-        EXPECT_EQ(g.RoundsSinceShuffle, dealt ? 1 : 0);
-        EXPECT_EQ(t.rng.Empty(), dealt);
-        if (dealt) continue;
-        EXPECT_EQ(Shown(g.Form1.Commentaire), "You must bet more to play or...borrow!");
-        EXPECT_EQ(g.Bet, chips);
-        EXPECT_EQ(t.Money(), 1000);
-        EXPECT_TRUE(SlotsEmpty(g.Form1));
-        EXPECT_TRUE(g.Form1.bnDeal.Enabled && g.Form1.bnClear.Enabled && g.Form1.ChipDraggable[0]);
-        EXPECT_EQ(Buttons(g), "");
+        EXPECT_EQ(t.rng.Empty() && !SlotsEmpty(g.Form1), dealt);
+        EXPECT_EQ(Shown(g.Form1.Commentaire),
+                  dealt ? "" : "You must bet more to play or...borrow!");
+        EXPECT_TRUE(g.Bet == chips && t.Money() == 1000);
+        EXPECT_EQ(g.Form1.bnDeal.Enabled && g.Form1.bnClear.Enabled && g.Form1.ChipDraggable[0],
+                  !dealt);
+        EXPECT_EQ(Buttons(g), dealt ? "Hit Stand Double" : "");
     }
 }
 

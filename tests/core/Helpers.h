@@ -56,12 +56,6 @@ inline void ExpectBettingOpen(const Game& g) {
     EXPECT_FALSE(f.Timer1.Enabled);
 }
 
-// Drops chips, largest first, until the bet has grown by this amount.
-inline void BetAmount(Table& t, int amount) {
-    for (int chip : {500, 100, 50, 10})
-        for (; amount >= chip; amount -= chip) t.game.ChipDrop(std::to_string(chip));
-}
-
 inline void Stack(Table& t, const std::vector<int>& values) {
     for (int v : values) t.rng.Stack(v);
 }
@@ -73,14 +67,6 @@ void PressFor(Table& t, const std::vector<int>& values, Press press, std::size_t
         t.rng.Stack(values[i]);
         (t.game.*press)();
     }
-}
-
-// A round of 10 $ on whatever the shoe deals: Stand if the hand is in play, then the tick.
-inline void PlayQuickRound(Table& t) {
-    t.BetChips({10});
-    t.game.bnDeal_Click();
-    if (t.game.Phase == RoundPhase::MainHand) t.game.bnStay_Click();
-    t.game.Timer1_Timer();
 }
 
 }  // namespace vex::test

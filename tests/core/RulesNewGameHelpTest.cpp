@@ -63,10 +63,9 @@ TEST(NewGame, StartsOverFromAnyMomentWithoutGivingTheStakeBack) {
             t.BetChips({50});
             t.game.bnDeal_Click();
         },
-        [](Table& t) {  // the pause after a round that left ten dealer cards
+        [](Table& t) {  // the pause after a round
             t.BetChips({10});
-            t.Deal(10, 9, 2, 2);
-            Stack(t, {2, 2, 3, 1, 1, 1, 2, 5});
+            t.Deal(10, 9, 10, 7);
             t.game.bnStay_Click();
         },
     };

@@ -43,7 +43,12 @@ TEST(Shoe, DealsEachCardOnceAndAnEmptyShoeKeepsOutTheCardsOfTheRoundInPlay) {
 TEST(Shoe, TheTwentyFirstDealReshufflesIfABetIsOnTheSpotAndTheNextPressDeals) {
     Table t;
     Game& g = t.game;
-    for (int round = 0; round < 20; ++round) PlayQuickRound(t);
+    for (int round = 0; round < 20; ++round) {  // rounds of 10 $ on whatever the shoe deals
+        t.BetChips({10});
+        g.bnDeal_Click();
+        if (g.Phase == RoundPhase::MainHand) g.bnStay_Click();
+        g.Timer1_Timer();
+    }
     ASSERT_EQ(g.RoundsSinceShuffle, 20);
     g.bnDeal_Click();  // no bet: asked to bet, no reshuffle
     EXPECT_EQ(Shown(g.Form1.Commentaire), "You must bet more to play or...borrow!");

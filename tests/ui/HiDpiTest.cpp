@@ -112,6 +112,10 @@ TEST(HiDpiShots, TableAndDialogs) {
 
     Window w;
     QWidget* table = w.main->centralWidget();
+    const auto ShootWhole = [](QWidget* window, const char* name) {  // no text clipped in it
+        Shoot(window, name);
+        EXPECT_NOTHING_CLIPPED(window, name);
+    };
     // A round with a card hit, stood and won: cards, totals and a comment on the table.
     w.rng.Stack({10, 5, 13, 7, 4});
     w.Click("bnDeal");  // refused without a bet: the comment line speaks
@@ -143,13 +147,11 @@ TEST(HiDpiShots, TableAndDialogs) {
     ASSERT_NE(bank, nullptr);
     w.game().frmBank.txtBorrow.Caption = "2500";
     w.main->Run([](Game& g) { g.frmBank_bnSign_Click(); });  // signed: the signature shows
-    Shoot(bank, "bank");
-    EXPECT_NOTHING_CLIPPED(bank, "bank");
+    ShootWhole(bank, "bank");
     bank->close();
 
     w.main->Run([](Game& g) { g.mnuOptions_Click(); });
-    Shoot(w.main->rulesWindow(), "rules");
-    EXPECT_NOTHING_CLIPPED(w.main->rulesWindow(), "rules");
+    ShootWhole(w.main->rulesWindow(), "rules");
     w.main->Run([](Game& g) { g.Rules_bnOK_Click(); });
 
     w.main->Run([](Game& g) { g.mnuTopics_Click(); });
@@ -163,16 +165,14 @@ TEST(HiDpiShots, TableAndDialogs) {
     Shoot(help, "help");
 
     w.main->Run([](Game& g) { g.mnuAbout_Click(); });
-    Shoot(w.main->aboutWindow(), "about");
-    EXPECT_NOTHING_CLIPPED(w.main->aboutWindow(), "about");
+    ShootWhole(w.main->aboutWindow(), "about");
 
     w.game().Debt = 25000;
     w.main->Run([](Game& g) { g.mnuBorrow_Click(); });
     ASSERT_NE(w.main->endWindow(), nullptr);
     EXPECT_TRUE(w.main->endWindow()->isVisible() && !w.main->isVisible());  // the table goes
     EXPECT_EQ(w.main->endWindow()->windowTitle(), "Game Over");
-    Shoot(w.main->endWindow(), "gameover");
-    EXPECT_NOTHING_CLIPPED(w.main->endWindow(), "game over");
+    ShootWhole(w.main->endWindow(), "gameover");
 }
 
 // Takes the screenshots at one scale in a child run of this program; its failures are ours.

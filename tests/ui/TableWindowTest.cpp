@@ -69,12 +69,7 @@ TEST(TableWindow, EveryDeclaredControlStandsAtItsPlaceAndFollowsTheModel) {
         EXPECT_EQ(w.Find("ImageCarte", slot)->geometry().topLeft(), QPoint(left, top)) << slot;
         EXPECT_EQ(w.Find("ImageCarte", slot)->accessibleDescription(), owner);
     }
-    const auto slots = w.main->findChildren<ui::PictureBox*>("ImageCarte");
-    ASSERT_EQ(slots.size(), kCardSlots);
-    for (const ui::PictureBox* slot : slots) {
-        const Place p = SlotPlace(slot->property("index").toInt());
-        EXPECT_EQ(slot->geometry(), QRect(p.Left, p.Top, p.Width, p.Height));
-    }
+    EXPECT_EQ(w.main->findChildren<ui::PictureBox*>("ImageCarte").size(), kCardSlots);
 }
 
 // The keys stand for the buttons: each acts only in the phases where its button can be clicked,
