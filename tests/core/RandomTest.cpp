@@ -26,8 +26,9 @@ TEST(Random, PickingFromTheWordGivesTheSameCardAsScalingItsNumber) {
 }
 
 // Batches made ahead, which pass over the tries of cards already out, deal the same cards as
-// tries made one at a time from the same numbers: through a whole shoe, and on after a shoe
-// emptied in the middle of a round has taken back the cards not on the table.
+// tries made one at a time from the same numbers: through a whole shoe, on after a shoe emptied
+// in the middle of a round has taken back the cards not on the table, and after one emptied as a
+// round begins.
 TEST(Random, BatchesDealTheCardsOfTriesMadeOneByOne) {
     struct OneByOne : RandomSource {
         SeededRandom numbers{17};
@@ -36,10 +37,15 @@ TEST(Random, BatchesDealTheCardsOfTriesMadeOneByOne) {
     } one_by_one;
     SeededRandom batched(17);
     TableState a, b;
+    Card last;
     for (int i = 0; i < 2 * kShoeSize; ++i) {
-        if (i == kShoeSize - 10) BeginRound(a), BeginRound(b);
+        if (i % kShoeSize == kShoeSize - 10) BeginRound(a), BeginRound(b);
         const Card x = DrawCard(a, batched), y = DrawCard(b, one_by_one);
         ASSERT_TRUE(x.Deck == y.Deck && x.Suit == y.Suit && x.Value == y.Value) << "card " << i;
+        // Emptied as a round began (card 614), the shoe deals a fresh try, not the last card again.
+        ASSERT_FALSE(i == 2 * kShoeSize - 10 && x.Deck == last.Deck && x.Suit == last.Suit &&
+                     x.Value == last.Value);
+        last = x;
     }
 }
 
