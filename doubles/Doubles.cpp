@@ -35,9 +35,11 @@ std::string ScriptedPlatform::InputBox(std::string_view prompt, std::string_view
                                        std::string_view default_answer, const ScreenPlace* place) {
     questions.push_back({std::string(prompt), std::string(title), std::string(default_answer),
                          place ? std::optional<ScreenPlace>(*place) : std::nullopt});
-    // A question asked again and again after the answers ran out would never end.
-    if (answers.empty() && questions.size() > 50) throw std::runtime_error("asked again and again");
-    if (answers.empty()) return "0";
+    if (answers.empty()) {
+        // A question asked again and again after the answers ran out would never end.
+        if (questions.size() > 50) throw std::runtime_error("asked again and again");
+        return "0";
+    }
     std::string answer = answers.front();
     answers.pop_front();
     return answer;

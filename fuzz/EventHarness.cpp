@@ -336,8 +336,7 @@ class Session {
                 Fail("a card on the table is not marked used");
             for (int j = 0; j < i; ++j) {
                 const Card& d = g.CardsOnTable[j];
-                if (c.Deck == d.Deck && c.Suit == d.Suit && c.Value == d.Value)
-                    Fail("a card is on the table twice");
+                if (c == d) Fail("a card is on the table twice");
             }
             faces.push_back(CardFace(c.Suit, c.Value));
         }

@@ -14,6 +14,7 @@ struct Card {
     std::int16_t Deck = 0;   // 1 to 6
     std::int16_t Suit = 0;   // 1 spades, 2 hearts, 3 diamonds, 4 clubs
     std::int16_t Value = 0;  // 1 ace, 2 to 10, 11 jack, 12 queen, 13 king
+    friend bool operator==(const Card&, const Card&) = default;
 };
 
 inline constexpr int kDecks = 6;

@@ -41,10 +41,9 @@ TEST(Random, BatchesDealTheCardsOfTriesMadeOneByOne) {
     for (int i = 0; i < 2 * kShoeSize; ++i) {
         if (i % kShoeSize == kShoeSize - 10) BeginRound(a), BeginRound(b);
         const Card x = DrawCard(a, batched), y = DrawCard(b, one_by_one);
-        ASSERT_TRUE(x.Deck == y.Deck && x.Suit == y.Suit && x.Value == y.Value) << "card " << i;
+        ASSERT_TRUE(x == y) << "card " << i;
         // Emptied as a round began (card 614), the shoe deals a fresh try, not the last card again.
-        ASSERT_FALSE(i == 2 * kShoeSize - 10 && x.Deck == last.Deck && x.Suit == last.Suit &&
-                     x.Value == last.Value);
+        ASSERT_FALSE(i == 2 * kShoeSize - 10 && x == last);
         last = x;
     }
 }

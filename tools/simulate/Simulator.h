@@ -69,7 +69,6 @@ struct Tally {
 
 // Inline: the run's loop adds every round, and a call there costs as much as the adding.
 inline bool Tally::Add(const RoundResult& r, int bet) {
-    // 32-bit division: a round never moves more than a few bets.
     const std::int32_t half = bet / 2;
     if (half == 0 || r.net < -8 * half || r.net > 8 * half) return false;
     // The nearest whole number of half bets, and then a check that the net is exactly that: a
