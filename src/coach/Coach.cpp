@@ -434,4 +434,8 @@ Advice Engine::Advise(const TableState& s, const Composition& unseen, Decision d
     return advice;
 }
 
+double Engine::EdgeBeforeDeal(const Composition&) {
+    return 0;  // not yet worked out
+}
+
 }  // namespace vex::coach

@@ -74,6 +74,12 @@ class Engine {
     Advice Advise(const TableState& s, const Composition& unseen, Decision decision,
                   bool can_double, bool can_split);
 
+    // The next round's expected net per dollar bet, before the deal, off the unseen composition:
+    // the naturals, insurance of half the bet taken where it is worth more than none, then the
+    // best play of every starting hand (Double and Split allowed, a split valued as Advise values
+    // it).
+    double EdgeBeforeDeal(const Composition& unseen);
+
   private:
     struct Impl;
     std::unique_ptr<Impl> impl_;

@@ -132,4 +132,16 @@ void Session::RecordInsurance(const Game& g, const Advice& advice) {
     Record(advice, none + (half - none) * g.Insurance / (g.Bet / 2.0));
 }
 
+std::vector<Choice> Session::Costliest(std::size_t) const {
+    return {};
+}
+
+std::string VerdictText(const Choice&) {
+    return {};
+}
+
+std::string ReviewText(const Choice&) {
+    return {};
+}
+
 }  // namespace vex::coach

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <cstddef>
 #include <optional>
+#include <string>
+#include <vector>
 
 #include "coach/Coach.h"
 #include "table/Game.h"
@@ -22,6 +25,49 @@ struct Stats {
     // the cards that came after the choices.
     double expected_net = 0;
     double given_away = 0;  // the part of expected_net lost to choices other than the best
+    // What the rounds would have been worth had every choice been the best one.
+    double best_net = 0;
+    int choices = 0;       // choices made (insurance answers included)
+    int best_choices = 0;  // of those, the best or worth the same within kSameValue
+};
+
+// Two choices whose values differ by no more than this share of the bet are equally good.
+inline constexpr double kSameValue = 0.0005;
+
+// One choice the player made, with what it was worth against the best one.
+struct Choice {
+    int round = 0;  // the session's round, from 1
+    Decision decision = Decision::MainHand;
+    Action chosen = Action::Stand;
+    Action best = Action::Stand;
+    double chosen_ev = 0;  // per dollar of the round's first bet
+    double best_ev = 0;
+    int bet = 0;              // the round's first bet, in dollars
+    int insurance = 0;        // the insurance bought, for an insurance answer
+    double cost = 0;          // dollars given away: 0 for a best choice
+    bool best_choice = true;  // the best, or worth the same within kSameValue
+    // The hand as it stood: its total, soft or hard, the value of a pair's cards (0: no pair),
+    // the dealer's up card (1 ace .. 13 king) and the cards left in the shoe.
+    int total = 0;
+    bool soft = false;
+    int pair = 0;
+    int up_card = 0;
+    int cards_left = 0;
+};
+
+// "Hit on 18 against an 8: −58.7 %. Stand was best (+10.4 %). Cost 41.46 $", or for a best
+// choice "Stand on 18 against an 8: +10.4 %, the best choice."
+std::string VerdictText(const Choice& c);
+// One line of the review: "Round 3: 18 against an 8, 250 cards left. Hit; Stand was best.
+// Cost 41.46 $".
+std::string ReviewText(const Choice& c);
+
+// The session after each round: sums from the coach's opening to that round's end.
+struct RoundPoint {
+    int round = 0;
+    double net = 0;       // dollars won or lost
+    double expected = 0;  // the expected net of the choices made
+    double best = 0;      // the expected net had every choice been the best
 };
 
 // The coach's memory of a session. It watches the game after every event and never writes to
@@ -35,6 +81,12 @@ class Session {
     // The decision in front of the player now, with its values; empty between decisions.
     const std::optional<Advice>& Current() const { return pending_; }
     const Stats& stats() const { return stats_; }
+    // The last choice made, with its verdict; it stays until the next one.
+    const std::optional<Choice>& LastChoice() const { return last_choice_; }
+    // The session's costliest choices, costliest first (best choices never among them).
+    std::vector<Choice> Costliest(std::size_t n = 10) const;
+    // The session round by round.
+    const std::vector<RoundPoint>& History() const { return history_; }
 
   private:
     struct Look {
@@ -57,6 +109,9 @@ class Session {
 
     Engine engine_;
     Stats stats_;
+    std::optional<Choice> last_choice_;
+    std::vector<Choice> choices_;
+    std::vector<RoundPoint> history_;
     bool seen_ = false;
     Look last_;
     std::optional<Advice> pending_;
