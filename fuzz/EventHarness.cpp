@@ -233,6 +233,7 @@ class Session {
                 continue;
             }
             const std::int64_t credit = game_.Credit, bet = game_.Bet, debt = game_.Debt;
+            record_before_ = game_.Record();
             platform_.asked = 0;
             history_.push_back(e.name);
             Play(index);
@@ -295,6 +296,15 @@ class Session {
         }
     }
 
+    // What a round's record has moved to the credit so far: its payouts less the insurance bought.
+    static std::int64_t RecordedMoney(const RoundRecord& r) {
+        std::int64_t money = 0;
+        for (const ResultEntry& x : r.Results()) money += x.paid;
+        for (const MoveEntry& m : r.Moves())
+            if (m.move == Move::Insurance) money -= m.amount;
+        return money;
+    }
+
     void Check(const Event& e, std::int64_t credit, std::int64_t bet, std::int64_t debt) {
         const Game& g = game_;
         // Money: chips and stakes only move between the credit and the bet; a check (negative
@@ -319,6 +329,18 @@ class Session {
         } else if (moved != 0) {
             Fail("money appeared or vanished");
         }
+        // The round's record says what the event paid out and what insurance it took.
+        if (e.run != &Game::mnuNewGame_Click && e.when != When::BankSign &&
+            e.when != When::Timer1) {
+            const RoundRecord& r = g.Record();
+            const std::int64_t recorded =
+                RecordedMoney(r) -
+                (r.number == record_before_.number ? RecordedMoney(record_before_) : 0);
+            if (recorded != moved) Fail("the round's record disagrees with the money moved");
+        }
+        if (g.Record().settled != (g.Phase == RoundPhase::Settled) &&
+            g.Phase != RoundPhase::Betting && g.Phase != RoundPhase::Shuffling)
+            Fail("the round's record and its phase disagree on its end");
 
         // Cards: those of the round in play are marked in the shoe, each once; the slots show only
         // those.
@@ -351,23 +373,20 @@ class Session {
         }
 
         // The buttons and timers of the phase.
-        using enum RoundPhase;
         const Form1Model& f = g.Form1;
         const RoundPhase p = g.Phase;
-        const bool main_hand = p == MainHand, split_hand = p == LeftHand || p == RightHand;
-        const bool betting = p == Betting || p == Shuffling;
-        if (f.bnCard.Visible != main_hand || f.bnStay.Visible != main_hand ||
-            (!main_hand && (f.bnDouble.Visible || f.bnSplit.Visible)) ||
-            f.bnCardSplit.Visible != split_hand ||
-            f.bnStandSplit.Visible != (split_hand || p == RightHandDone) ||
-            (f.bnStandSplit.Visible &&
-             f.bnStandSplit.Caption != (p == LeftHand ? "Stand" : "Finish")) ||
-            f.bnDeal.Enabled != (p == Betting) || f.bnClear.Enabled != betting ||
-            f.ChipDraggable[0] != betting || f.Timer1.Enabled != (p == Settled) ||
-            f.Timer2.Enabled != (p == Shuffling) || f.Timer3.Enabled != (p == PassingToRight))
+        const PhaseControls c = ControlsOf(p);
+        if (f.bnCard.Visible != c.hit_stand || f.bnStay.Visible != c.hit_stand ||
+            (!c.hit_stand && (f.bnDouble.Visible || f.bnSplit.Visible)) ||
+            f.bnCardSplit.Visible != c.split_hit || f.bnStandSplit.Visible != c.split_stand ||
+            (c.split_stand && f.bnStandSplit.Caption != (c.finish ? "Finish" : "Stand")) ||
+            f.bnDeal.Enabled != c.deal || f.bnClear.Enabled != c.betting_open ||
+            f.ChipDraggable[0] != c.betting_open || f.Timer1.Enabled != c.timer1 ||
+            f.Timer2.Enabled != c.timer2 || f.Timer3.Enabled != c.timer3)
             Fail("the buttons or timers are not those of the phase");
         // Over the main hand the comment line shows nothing but a refused Double or Split.
-        if (p == MainHand && f.Commentaire.Visible && f.Commentaire.Caption != kNotEnoughCredit)
+        if (p == RoundPhase::MainHand && f.Commentaire.Visible &&
+            f.Commentaire.Caption != kNotEnoughCredit)
             Fail("a comment stays shown over the hand in play");
 
         // Ranges.
@@ -380,7 +399,7 @@ class Session {
             !in(g.SplitTotal, 0, 31) || !in(g.DealerTotal, 0, 26) || !in(g.ActiveSplitHand, 0, 1) ||
             !in(g.RoundsSinceShuffle, 0, 20) || !in(g.ShoeCardsLeft, 0, kShoeSize) ||
             !in(g.CardsOnTableCount, 0, kMaxCardsInRound) ||
-            f.LabelMise.Caption != std::to_string(g.Bet) || p == Insurance)
+            f.LabelMise.Caption != std::to_string(g.Bet) || p == RoundPhase::Insurance)
             Fail("a field left its range");
 
         // The windows' models agree with the screen; the game is over only past the debt ceiling.
@@ -411,6 +430,7 @@ class Session {
     FuzzPlatform platform_;
     Game game_;
     std::vector<std::string> history_;
+    RoundRecord record_before_;
 };
 
 }  // namespace

@@ -10,7 +10,6 @@ namespace vex {
 
 // The table rules dialog: which choice of each group is selected.
 struct RulesModel {
-    bool Exists = false;  // created on first use, afterwards only hidden
     bool Visible = false;
     int Option1 = 0;  // table limits
     int Option2 = 0;  // insurance limit

@@ -4,7 +4,6 @@
 namespace vex {
 
 void Game::mnuOptions_Click() {
-    Rules.Exists = true;
     Rules.Visible = true;
     platform_.ShowWindow(Window::Rules);
 }

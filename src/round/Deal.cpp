@@ -62,28 +62,25 @@ bool Game::BetAccepted() {
         return false;
     }
     // Every 20 rounds Deal shuffles the shoe instead, and comes back at Timer2's tick.
-    Form1.bnDeal.Enabled = false;
     Form1.Commentaire.Show("Shuffling cards...Please wait!");
     ShuffleShoe(*this, random_);
-    Form1.Timer2.Start();
     RoundsSinceShuffle = 0;
-    Phase = RoundPhase::Shuffling;
+    EnterPhase(RoundPhase::Shuffling);
     return false;
 }
 
+// The chips, Deal and Clear bet close with the phase the deal ends in.
 void Game::CloseBetting() {
     Form1.Label12.Visible = false;
     Form1.Commentaire.Visible = false;
-    SetChipsDraggable(false);
     ++RoundsSinceShuffle;
     PlayerSoftAce = kFalse;
     DealerSoftAce = kFalse;
     PlayerCardCount = 2;
-    Form1.bnClear.Enabled = false;
-    Form1.bnDeal.Enabled = false;
     DealerTotal = 0;
     PlayerTotal = 0;
     BeginRound(*this);
+    record_.Begin(Bet);
 }
 
 // Two cards each; the dealer's second face down.
@@ -104,14 +101,16 @@ bool Game::SettleNaturals() {
     const bool ace_up = DealerCards[1] == 1;
     if (!ace_up && PlayerTotal != 21 && DealerTotal == 21) {
         Form1.Commentaire.Show(kDealerBlackJackLost);
+        PayHand(HandResult::Loss, 0, Bet, 0);
         TurnHoleCard();
     } else if (PlayerTotal == 21 && DealerTotal != 21) {
         Form1.Commentaire.Caption.SetFixed("You have BlackJack...You won!");
-        Pay(static_cast<std::int64_t>(std::nearbyint(2.5 * Bet)));  // half to even
+        PayHand(HandResult::Blackjack, 0, Bet,
+                static_cast<std::int64_t>(std::nearbyint(2.5 * Bet)));  // half to even
         Form1.Commentaire.Visible = true;
     } else if (PlayerTotal == 21 && DealerTotal == 21) {
         Form1.Commentaire.Caption.SetFixed("Double BlackJack!");
-        Pay(Bet);
+        PayHand(HandResult::Push, 0, Bet, Bet);
         Form1.Commentaire.Visible = true;
         TurnHoleCard();
     } else {
@@ -122,18 +121,14 @@ bool Game::SettleNaturals() {
 }
 
 void Game::OfferPlay(bool split) {
-    Form1.bnCard.Visible = true;
-    Form1.bnStay.Visible = true;
-    Form1.bnDouble.Visible = true;
-    if (split) Form1.bnSplit.Visible = true;
-    Phase = RoundPhase::MainHand;
+    EnterPhase(RoundPhase::MainHand, {.double_down = true, .split = split});
 }
 
 // The answer is asked again until it is an amount the player can stake: not above the limit,
 // not negative, and never more than the credit left. No insurance (0) is always an answer, even
 // on a credit that a negative check took below 0.
 void Game::AskInsurance() {
-    Phase = RoundPhase::Insurance;
+    EnterPhase(RoundPhase::Insurance);
     const bool half_bet = InsuranceHalfBet != kFalse;
     PromptRoom room;
     const std::string_view prompt = InsurancePrompt(half_bet, Bet, room);
@@ -152,17 +147,22 @@ void Game::AskInsurance() {
     }
     Credit -= Insurance;
     Form1.LabelCredit.SetNumber(Credit);
+    NoteMove(Move::Insurance, 0, false, Insurance);
 }
 
 bool Game::SettleInsurance() {
-    if (DealerTotal != 21) return false;
+    if (DealerTotal != 21) {
+        if (Insurance != 0) PayHand(HandResult::InsuranceLost, 0, Insurance, 0);
+        return false;
+    }
     TurnHoleCard();
     if (Insurance != 0) {
         Form1.Commentaire.Show("Dealer has BlackJack...Insurance won!");
-        Pay(2 * std::int64_t{Insurance});
+        PayHand(HandResult::InsuranceWon, 0, Insurance, 2 * std::int64_t{Insurance});
     } else {
         Form1.Commentaire.Show(kDealerBlackJackLost);
     }
+    PayHand(HandResult::Loss, 0, Bet, 0);
     EndRound();
     return true;
 }

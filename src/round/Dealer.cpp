@@ -14,21 +14,26 @@ void Game::TirageBanque() {
 void Game::SettleMainHand() {
     ShowTotal(Form1.lblTotalBanque, DealerTotal);
 
+    HandResult result;
     std::int64_t paid = 0;
     if (DealerTotal > 21) {
         Form1.Commentaire.Caption.SetFixed("Dealer busted...You won!");
+        result = HandResult::DealerBust;
         paid = 2 * std::int64_t{Bet};
     } else if (PlayerTotal > DealerTotal) {
         Form1.Commentaire.Caption.SetFixed("You won!");
+        result = HandResult::Win;
         paid = 2 * std::int64_t{Bet};
     } else if (PlayerTotal < DealerTotal) {
         Form1.Commentaire.Caption.SetFixed("You lost!");
+        result = HandResult::Loss;
     } else {
         Form1.Commentaire.Caption.SetFixed("Push...");
+        result = HandResult::Push;
         paid = Bet;
     }
     Form1.Commentaire.Visible = true;
-    Pay(paid);
+    PayHand(result, 0, Bet, paid);
     EndRound();
 }
 

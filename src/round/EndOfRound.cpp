@@ -6,8 +6,7 @@ namespace vex {
 void Game::Timer1_Timer() {
     Bet = 0;
     ClearTable();
-    Form1.Timer1.Stop();
-    Phase = RoundPhase::Betting;
+    EnterPhase(RoundPhase::Betting);
     if (Credit < 10) {
         Form1.Commentaire.Show("Not enough credit...Click the 'Borrow' submenu !");
         platform_.DropGameMenu();
@@ -16,9 +15,7 @@ void Game::Timer1_Timer() {
 
 void Game::Timer2_Timer() {
     Form1.Commentaire.Visible = false;
-    Form1.bnDeal.Enabled = true;
-    Form1.Timer2.Stop();
-    Phase = RoundPhase::Betting;
+    EnterPhase(RoundPhase::Betting);
 }
 
 }  // namespace vex

@@ -13,36 +13,30 @@ constexpr std::string_view kPlayerBusted = "Player busted...You lost!";
 
 [[gnu::flatten]] void Game::bnCard_Click() {
     if (!Usable(Form1.bnCard)) return;
+    NoteMove(Move::Hit);
 
     Form1.Commentaire.Visible = false;
-    Form1.bnDouble.Visible = false;
-    Form1.bnSplit.Visible = false;
-
     ++PlayerCardCount;
     DrawInto(PlayerHand(), PlayerCardCount);
     ShowTotal(Form1.lblTotalJoueur, PlayerTotal);
 
     if (PlayerTotal <= 21 && PlayerCardCount == kPlayerHandSize) {
-        Form1.bnCard.Visible = false;
-        Form1.bnStay.Visible = false;
         Form1.Commentaire.Show("You have drawn 6 cards...You won!");
-        Pay(2 * std::int64_t{Bet});
+        PayHand(HandResult::SixCardWin, 0, Bet, 2 * std::int64_t{Bet});
         EndRound();
     } else if (PlayerTotal > 21) {
-        Form1.bnCard.Visible = false;
-        Form1.bnStay.Visible = false;
         Form1.Commentaire.Show(kPlayerBusted);
+        PayHand(HandResult::Bust, 0, Bet, 0);
         EndRound();
+    } else {
+        EnterPhase(RoundPhase::MainHand);  // Double and Split are for the first choice only
     }
 }
 
 void Game::bnStay_Click() {
     if (!Usable(Form1.bnStay)) return;
+    NoteMove(Move::Stand);
     Form1.Commentaire.Visible = false;
-    Form1.bnCard.Visible = false;
-    Form1.bnStay.Visible = false;
-    Form1.bnDouble.Visible = false;
-    Form1.bnSplit.Visible = false;
     DealerPlaysMainHand();
 }
 
@@ -56,24 +50,22 @@ bool Game::CanDoubleStake() const {
 void Game::bnDouble_Click() {
     if (!Usable(Form1.bnDouble)) return;
     if (!CanDoubleStake()) {
+        NoteMove(Move::Double, 0, true);
         Form1.Commentaire.Show(kNotEnoughCredit);
         return;
     }
+    NoteMove(Move::Double);
     Credit -= Bet;
     Bet = static_cast<std::int16_t>(2 * Bet);
     Form1.LabelMise.SetNumber(Bet);
     Form1.LabelCredit.SetNumber(Credit);
-
-    Form1.bnCard.Visible = false;
-    Form1.bnStay.Visible = false;
-    Form1.bnDouble.Visible = false;
-    Form1.bnSplit.Visible = false;
 
     DrawInto(PlayerHand(), 3);
     ShowTotal(Form1.lblTotalJoueur, PlayerTotal);
 
     if (PlayerTotal > 21) {
         Form1.Commentaire.Show(kPlayerBusted);
+        PayHand(HandResult::Bust, 0, Bet, 0);
         EndRound();
         return;
     }

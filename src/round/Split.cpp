@@ -31,14 +31,11 @@ Game::SplitHand Game::HandInPlay() {
 void Game::bnSplit_Click() {
     if (!Usable(Form1.bnSplit)) return;
     if (!CanDoubleStake()) {
+        NoteMove(Move::Split, 0, true);
         Form1.Commentaire.Show(kNotEnoughCredit);
         return;
     }
-    Form1.bnStandSplit.Caption.SetFixed("Stand");
-    Form1.bnDouble.Visible = false;
-    Form1.bnSplit.Visible = false;
-    Form1.bnCard.Visible = false;
-    Form1.bnStay.Visible = false;
+    NoteMove(Move::Split);
     ActiveSplitHand = 0;
 
     Credit -= Bet;
@@ -62,13 +59,12 @@ void Game::bnSplit_Click() {
     PlayerCardCount = 2;
 
     Form1.Commentaire.Show("Now play left hand...");
-    Form1.bnCardSplit.Visible = true;
-    Form1.bnStandSplit.Visible = true;
-    Phase = RoundPhase::LeftHand;
+    EnterPhase(RoundPhase::LeftHand);
 }
 
 void Game::bnCardSplit_Click() {
     if (!Usable(Form1.bnCardSplit)) return;
+    NoteMove(Move::Hit, ActiveSplitHand);
     SplitHand hand = HandInPlay();
     ++hand.count;
     DrawInto(hand.hand, hand.count);
@@ -76,23 +72,22 @@ void Game::bnCardSplit_Click() {
 
     const bool six_cards = hand.hand.total <= 21 && hand.count == kPlayerHandSize;
     const bool busted = hand.hand.total > 21;
+    // Each hand's stake is half the doubled bet.
     if (six_cards) {
         hand.outcome.Show("6 cards drawn!");
-        Pay(Bet);  // the hand's stake twice over
+        PayHand(HandResult::SixCardWin, hand.right, Bet / 2, Bet);  // the stake twice over
     } else if (busted) {
         hand.outcome.Show("Busted!");
+        PayHand(HandResult::Bust, hand.right, Bet / 2, 0);
     } else {
         return;  // the hand stays in play
     }
 
-    Form1.bnCardSplit.Visible = false;
     if (!hand.right) {
-        Form1.bnStandSplit.Visible = false;
-        Form1.Timer3.Start();
-        Phase = RoundPhase::PassingToRight;
+        EnterPhase(RoundPhase::PassingToRight);
     } else {
         if (busted) Form1.Commentaire.Show("Press Finish...");
-        Phase = RoundPhase::RightHandDone;
+        EnterPhase(RoundPhase::RightHandDone);
     }
 }
 
@@ -100,24 +95,20 @@ void Game::Timer3_Timer() {
     ActiveSplitHand = 1;
     DrawInto(SecondHand(), 2);
     ShowTotal(Form1.lblTotalSplit, SplitTotal);
-    Form1.bnStandSplit.Caption.SetFixed("Finish");
     Form1.Commentaire.Caption.SetFixed("Now play right hand...");
-    Form1.bnCardSplit.Visible = true;
-    Form1.bnStandSplit.Visible = true;
     SplitCardCount = 2;
-    Form1.Timer3.Stop();
-    Phase = RoundPhase::RightHand;
+    EnterPhase(RoundPhase::RightHand);
 }
 
 void Game::bnStandSplit_Click() {
     if (!Usable(Form1.bnStandSplit)) return;
-    Form1.bnStandSplit.Visible = false;
-    Form1.bnCardSplit.Visible = false;
     if (ActiveSplitHand == 0) {
-        Form1.Timer3.Start();
-        Phase = RoundPhase::PassingToRight;
+        NoteMove(Move::Stand, 0);
+        EnterPhase(RoundPhase::PassingToRight);
         return;
     }
+    // The right hand stands, or is finished after it busted or drew six cards.
+    NoteMove(Phase == RoundPhase::RightHand ? Move::Stand : Move::Finish, 1);
 
     Form1.Commentaire.Visible = false;
     const SplitHand left = LeftHand();
@@ -133,14 +124,17 @@ void Game::bnStandSplit_Click() {
 
 void Game::SettleSplitHand(const SplitHand& hand) {
     if (!hand.Open()) return;  // "Busted!" or "6 cards drawn!" stays, nothing more is paid
+    const int stake = Bet / 2;
     if (DealerTotal > 21 || hand.hand.total > DealerTotal) {
         hand.outcome.Show("Won!");
-        Pay(Bet);
+        PayHand(DealerTotal > 21 ? HandResult::DealerBust : HandResult::Win, hand.right, stake,
+                Bet);
     } else if (hand.hand.total == DealerTotal) {
         hand.outcome.Show("Push...");
-        Pay(Bet / 2);
+        PayHand(HandResult::Push, hand.right, stake, stake);
     } else {
         hand.outcome.Show("Lost!");
+        PayHand(HandResult::Loss, hand.right, stake, 0);
     }
 }
 

@@ -8,6 +8,7 @@
 #include "bank/BankModel.h"
 #include "dialogs/DialogModels.h"
 #include "round/Phase.h"
+#include "round/RoundRecord.h"
 #include "state/Random.h"
 #include "state/Scoring.h"
 #include "state/Shoe.h"
@@ -21,13 +22,15 @@ namespace vex {
 inline constexpr std::string_view kNotEnoughCredit = "Not enough credit or over table limits";
 
 // The game: the shared state, the models of its windows, and every event handler. Handlers are
-// named after the control and event that raise them; each runs to its end and writes the state
-// and the models in the order the rules of the table give.
+// named after the control and event that raise them (bnDeal_Click: a click of the Deal button;
+// Timer1_Timer: a tick of Timer1); each runs to its end and writes the state and the models in
+// the order the rules of the table give. The round's phase sets the round's buttons, whether
+// betting is open and the timers (EnterPhase); the handlers write the texts and the money.
 class Game : public TableState {
   public:
     Game(Platform& platform, RandomSource& random) : platform_(platform), random_(random) {}
 
-    RoundPhase Phase = RoundPhase::Betting;
+    RoundPhase Phase{RoundPhase::Betting};
     Form1Model Form1;
     BankModel frmBank;
     RulesModel Rules;
@@ -36,7 +39,7 @@ class Game : public TableState {
     bool frmEndShown = false;
 
     // Table window (table/).
-    void Form_Load();
+    void Form_Load();  // the window opens: a shuffled shoe and the starting money and limits
     // Shows a card's face in a slot of the table; a slot beyond the table's shows nothing.
     std::int16_t ChargeImage(std::int16_t Couleur, std::int16_t Valeur, int Image) {
         if (Image >= 0 && Image < kCardSlots) Form1.ImageCarte[Image] = CardFace(Couleur, Valeur);
@@ -44,38 +47,38 @@ class Game : public TableState {
     }
     void ChipDrop(std::string_view tag);  // a chip dropped on Image3 or on LabelMise; nothing
                                           // happens while betting is closed
-    void bnClear_Click();
-    void mnuNewGame_Click();
-    void mnuExit_Click();
+    void bnClear_Click();                 // Clear bet: the chips on the spot go back to the credit
+    void mnuNewGame_Click();  // Game > New game: a fresh shoe, the starting money, a bare table
+    void mnuExit_Click();     // Game > Exit
 
     // A round (round/).
-    void bnDeal_Click();
-    void bnCard_Click();
-    void bnStay_Click();
-    void bnDouble_Click();
-    void TirageBanque();
-    void bnSplit_Click();
-    void bnCardSplit_Click();
-    void bnStandSplit_Click();
-    void Timer1_Timer();
-    void Timer2_Timer();
-    void Timer3_Timer();
+    void bnDeal_Click();        // Deal: the bet checked, four cards, naturals and insurance
+    void bnCard_Click();        // Hit on the main hand
+    void bnStay_Click();        // Stand on the main hand: the dealer plays and the hand is paid
+    void bnDouble_Click();      // Double: the bet twice, one card, then as Stand
+    void TirageBanque();        // the dealer's hole card turned and the dealer's draws
+    void bnSplit_Click();       // Split a pair into two hands, the left one played first
+    void bnCardSplit_Click();   // Hit on the split hand in play
+    void bnStandSplit_Click();  // Stand on the left hand, or Finish the right one: both are paid
+    void Timer1_Timer();        // 3 s after a round is paid: the table is cleared for a bet
+    void Timer2_Timer();        // 3 s after a reshuffle: Deal comes back
+    void Timer3_Timer();        // 1 s after the left hand: the right hand gets its second card
 
     // The bank (bank/).
-    void mnuBorrow_Click();
-    void frmBank_bnSign_Click();
-    void frmBank_Timer1_Timer();
-    void frmBank_Closed();  // by the window's close box
-    void frmEnd_Command1_Click();
+    void mnuBorrow_Click();        // Game > Borrow: the bank's check, or game over at the ceiling
+    void frmBank_bnSign_Click();   // the check signed: the typed amount is lent
+    void frmBank_Timer1_Timer();   // 1.5 s after signing: the bank window closes
+    void frmBank_Closed();         // by the window's close box
+    void frmEnd_Command1_Click();  // OK on the game-over window: the program ends
     void frmEnd_Closed();
 
     // Rules, help and about (dialogs/).
-    void mnuOptions_Click();
-    void Rules_Option1_Click(int Index);
-    void Rules_Option2_Click(int Index);
+    void mnuOptions_Click();              // Game > Table rules: the rules window
+    void Rules_Option1_Click(int Index);  // one of the three pairs of table limits
+    void Rules_Option2_Click(int Index);  // insurance up to half the bet, or up to the credit
     void Rules_bnOK_Click();
     void Rules_Closed();
-    void mnuTopics_Click();
+    void mnuTopics_Click();  // Help > How to play: the help window
     void frmHelp_Topic_Click(int topic);
     void frmHelp_Command1_Click();
     void frmHelp_Closed();
@@ -83,9 +86,10 @@ class Game : public TableState {
     void frmAbout_cmdOK_Click();
     void frmAbout_Closed();
 
-    Platform& platform() { return platform_; }
     // Betting is open between rounds: the chips can be dragged onto the spot.
-    bool BettingOpen() const;
+    bool BettingOpen() const { return ControlsOf(Phase).betting_open; }
+    // What the round in play (or the last one) has done so far.
+    const RoundRecord& Record() const { return record_; }
 
     // Double and Split both add a second stake equal to the bet: whether the credit and the
     // table's limits allow it.
@@ -125,10 +129,27 @@ class Game : public TableState {
         label.SetNumber(total);
         label.Visible = true;
     }
+    // What the deal offers on the main hand's first choice.
+    struct Offer {
+        bool double_down;
+        bool split;
+    };
+    // Moves the round to `phase` and sets the controls that follow from it: the round's buttons
+    // and bnStandSplit's caption, the chips, Deal and Clear bet, and the timers.
+    void EnterPhase(RoundPhase phase, Offer offer = {});
     // The round is paid: Timer1's tick clears the table.
     void EndRound() {
-        Form1.Timer1.Start();
-        Phase = RoundPhase::Settled;
+        record_.settled = true;
+        EnterPhase(RoundPhase::Settled);
+    }
+    // A move of the player's on hand 0 (the main or left hand) or 1 (the right hand).
+    void NoteMove(Move move, int hand = 0, bool refused = false, std::int32_t amount = 0) {
+        record_.Add(MoveEntry{move, static_cast<std::uint8_t>(hand), refused, amount});
+    }
+    // A hand's result; the money is added to Credit.
+    void PayHand(HandResult result, int hand, std::int32_t stake, std::int64_t paid) {
+        record_.Add(ResultEntry{result, static_cast<std::uint8_t>(hand), stake, paid});
+        Pay(paid);
     }
     // The steps of Deal, in their order.
     bool BetAccepted();  // false: refused, or the shoe is being shuffled instead
@@ -147,7 +168,6 @@ class Game : public TableState {
                                            : sum > kHighest ? kHighest
                                                             : sum);
     }
-    void SetChipsDraggable(bool draggable) { Form1.ChipDraggable.fill(draggable); }
     void TurnHoleCard() { ChargeImage(HoleCardSuit, DealerCards[2], kHoleCardSlot); }
     void SettleMainHand();
     // The dealer's draws and the main hand's settlement, one after the other in one place: the
@@ -164,6 +184,7 @@ class Game : public TableState {
 
     Platform& platform_;
     RandomSource& random_;
+    RoundRecord record_;
 };
 
 }  // namespace vex

@@ -61,9 +61,29 @@ void Game::Form_Load() {
     Form1.LabelMise.SetNumber(Bet);
     Form1.LabelCredit.SetNumber(Credit);
     Form1.Label12.Show(kPleaseBet);
-    Form1.bnCard.Visible = false;
-    Form1.bnStay.Visible = false;
-    Form1.bnDouble.Visible = false;
+    EnterPhase(RoundPhase::Betting);
+}
+
+void Game::EnterPhase(RoundPhase phase, Offer offer) {
+    const PhaseControls c = ControlsOf(phase);
+    Phase = phase;
+    Form1Model& f = Form1;
+    f.bnCard.Visible = f.bnStay.Visible = c.hit_stand;
+    f.bnDouble.Visible = c.hit_stand && offer.double_down;
+    f.bnSplit.Visible = c.hit_stand && offer.split;
+    f.bnCardSplit.Visible = c.split_hit;
+    f.bnStandSplit.Visible = c.split_stand;
+    if (c.split_stand && c.finish) f.bnStandSplit.Caption.SetFixed("Finish");
+    if (c.split_stand && !c.finish) f.bnStandSplit.Caption.SetFixed("Stand");
+
+    f.ChipDraggable.fill(c.betting_open);
+    f.bnClear.Enabled = c.betting_open;
+    f.bnDeal.Enabled = c.deal;
+
+    auto run = [](Timer& timer, bool on) { on ? timer.Start() : timer.Stop(); };
+    run(f.Timer1, c.timer1);
+    run(f.Timer2, c.timer2);
+    run(f.Timer3, c.timer3);
 }
 
 void Game::SetTableDefaults() {
@@ -74,12 +94,6 @@ void Game::SetTableDefaults() {
     Bet = 0;
     MinBet = 10;
     MaxBet = 500;
-}
-
-bool Game::BettingOpen() const {
-    const auto& draggable = Form1.ChipDraggable;
-    static_assert(kChipCount == 4);
-    return draggable[0] || draggable[1] || draggable[2] || draggable[3];
 }
 
 void Game::ChipDrop(std::string_view tag) {
@@ -121,35 +135,21 @@ void Game::ClearTable() {
     Form1.lblTotalSplit.Visible = false;
     Form1.LabelMise.SetNumber(Bet);
     Form1.LabelCredit.SetNumber(Credit);
-    SetChipsDraggable(true);
     Form1.Label12.Show(kPleaseBet);
-    Form1.bnCard.Visible = false;
-    Form1.bnStay.Visible = false;
-    Form1.bnDouble.Visible = false;
-    Form1.bnDeal.Enabled = true;
-    Form1.bnClear.Enabled = true;
     Form1.ImageCarte.fill(kNoPicture);
 }
 
 void Game::mnuNewGame_Click() {
     ShuffleShoe(*this, random_);
 
-    // A round left in play must not come back: its pending ticks would clear a new bet, give
-    // Deal back in the middle of a new round, or pass play to a split hand that is gone.
-    Form1.Timer1.Stop();
-    Form1.Timer2.Stop();
-    Form1.Timer3.Stop();
-    Form1.bnSplit.Visible = false;
-    Form1.bnCardSplit.Visible = false;
-    Form1.bnStandSplit.Visible = false;
-
-    Rules.Exists = true;  // created hidden if it was never opened
     Rules.Option1 = 0;
     Rules.Option2 = 0;
 
     SetTableDefaults();
     ClearTable();
-    Phase = RoundPhase::Betting;
+    // A round left in play must not come back: its pending ticks would clear a new bet, give
+    // Deal back in the middle of a new round, or pass play to a split hand that is gone.
+    EnterPhase(RoundPhase::Betting);
 }
 
 void Game::mnuExit_Click() {

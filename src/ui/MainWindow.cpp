@@ -53,29 +53,27 @@ QString ForDisplay(std::string_view text) {
 }  // namespace
 
 KeyHandler HandlerForKey(int key, RoundPhase phase) {
-    using enum RoundPhase;
+    // The key acts where the phase shows its button; the handler checks what the deal offered.
+    const PhaseControls c = ControlsOf(phase);
     switch (key) {
         case Qt::Key_Return:
         case Qt::Key_Enter:
-            return phase == Betting ? &Game::bnDeal_Click : nullptr;
+            return c.deal ? &Game::bnDeal_Click : nullptr;
         case Qt::Key_C:
-            return phase == Betting || phase == Shuffling ? &Game::bnClear_Click : nullptr;
+            return c.betting_open ? &Game::bnClear_Click : nullptr;
         case Qt::Key_D:
-            return phase == MainHand ? &Game::bnDouble_Click : nullptr;
+            return c.hit_stand ? &Game::bnDouble_Click : nullptr;
         case Qt::Key_P:
-            return phase == MainHand ? &Game::bnSplit_Click : nullptr;
+            return c.hit_stand ? &Game::bnSplit_Click : nullptr;
         // During a split the twin buttons stand where Hit and Stand stand.
         case Qt::Key_H:
-            if (phase == MainHand) return &Game::bnCard_Click;
-            if (phase == LeftHand || phase == RightHand) return &Game::bnCardSplit_Click;
-            return nullptr;
+            if (c.hit_stand) return &Game::bnCard_Click;
+            return c.split_hit ? &Game::bnCardSplit_Click : nullptr;
         case Qt::Key_S:
-            if (phase == MainHand) return &Game::bnStay_Click;
-            if (phase == LeftHand) return &Game::bnStandSplit_Click;
-            return nullptr;
+            if (c.hit_stand) return &Game::bnStay_Click;
+            return c.split_stand && !c.finish ? &Game::bnStandSplit_Click : nullptr;
         case Qt::Key_F:
-            return phase == RightHand || phase == RightHandDone ? &Game::bnStandSplit_Click
-                                                                : nullptr;
+            return c.split_stand && c.finish ? &Game::bnStandSplit_Click : nullptr;
         default:
             return nullptr;
     }
@@ -343,7 +341,7 @@ void MainWindow::BuildKeys() {
     const Qt::Key chip_keys[kChipCount] = {Qt::Key_1, Qt::Key_2, Qt::Key_3, Qt::Key_4};
     for (int i = 0; i < kChipCount; ++i) {
         key(chip_keys[i], [this, i] {
-            if (!game_.Form1.ChipDraggable[i]) return;
+            if (!game_.BettingOpen()) return;
             Run([i](Game& g) { g.ChipDrop(kChips[i].Tag); });
         });
     }

@@ -80,7 +80,7 @@ TEST(NewGame, StartsOverFromAnyMomentWithoutGivingTheStakeBack) {
         EXPECT_EQ(g.MinBet, 10);
         EXPECT_EQ(g.MaxBet, 500);
         EXPECT_EQ(g.InsuranceHalfBet, kTrue);
-        EXPECT_TRUE(g.Rules.Exists && g.Rules.Option1 == 0 && g.Rules.Option2 == 0);
+        EXPECT_TRUE(g.Rules.Option1 == 0 && g.Rules.Option2 == 0);
         EXPECT_EQ(g.RoundsSinceShuffle, 0);
         EXPECT_EQ(g.ShoeCardsLeft, kShoeSize);
         EXPECT_FALSE(g.Form1.Timer2.Enabled || g.Form1.Timer3.Enabled);
