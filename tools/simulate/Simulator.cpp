@@ -50,6 +50,10 @@ std::string_view OutcomeName(Outcome o) {
             return "loss";
         case Outcome::Bust:
             return "bust";
+        case Outcome::InsuranceWon:
+            return "insurance won";
+        case Outcome::InsuranceLost:
+            return "insurance lost";
     }
     return "?";
 }
@@ -139,16 +143,6 @@ SimTable::SimTable(const Config& config, std::uint64_t shoe_seed)
 
 SimTable::~SimTable() = default;
 
-Outcome SimTable::Settle(int total, int cards) const {
-    const Game& g = *game_;
-    if (total > 21) return Outcome::Bust;
-    if (cards == kPlayerHandSize) return Outcome::SixCardWin;
-    if (g.DealerTotal > 21) return Outcome::DealerBust;
-    if (total > g.DealerTotal) return Outcome::Win;
-    if (total == g.DealerTotal) return Outcome::Push;
-    return Outcome::Loss;
-}
-
 RoundResult SimTable::PlayRound() {
     Game& g = *game_;
     if (g.Credit < kRefillBelow) g.Credit = kPlentyCredit;
@@ -166,7 +160,6 @@ RoundResult SimTable::PlayRound() {
         g.bnDeal_Click();
     }
 
-    r.insurance_taken = platform_->asked != 0 && platform_->took;
     if (g.Phase == RoundPhase::MainHand) {
         while (g.Phase == RoundPhase::MainHand) {
             HandView hand;
@@ -185,28 +178,28 @@ RoundResult SimTable::PlayRound() {
                     break;
                 case Action::Double:
                     g.bnDouble_Click();
-                    r.doubled = true;
                     break;
                 case Action::Split:
                     g.bnSplit_Click();
-                    r.split = true;
                     PlaySplitHands();
                     break;
             }
         }
-        if (r.split) {
-            r.hand_count = 2;
-            r.hands[0] = Settle(g.PlayerTotal, g.PlayerCardCount);
-            r.hands[1] = Settle(g.SplitTotal, g.SplitCardCount);
-        } else {
-            r.hands[0] = Settle(g.PlayerTotal, g.PlayerCardCount);
-        }
-    } else {
-        // Settled at the deal: a natural on one side or both.
-        r.hands[0] = g.PlayerTotal != 21   ? Outcome::Loss
-                     : g.DealerTotal == 21 ? Outcome::Push
-                                           : Outcome::Blackjack;
-        r.insurance_won = r.insurance_taken && g.DealerTotal == 21;
+    }
+
+    // What happened, as the game recorded it.
+    const RoundRecord& record = g.Record();
+    for (const MoveEntry& m : record.Moves()) {
+        r.doubled |= m.move == Move::Double && !m.refused;
+        r.split |= m.move == Move::Split && !m.refused;
+        r.insurance_taken |= m.move == Move::Insurance && m.amount != 0;
+    }
+    r.hand_count = 0;
+    for (const ResultEntry& x : record.Results()) {
+        if (x.result == HandResult::InsuranceWon) r.insurance_won = true;
+        if (static_cast<int>(x.result) >= kOutcomeCount) continue;
+        r.hands[x.hand] = x.result;
+        r.hand_count = std::max(r.hand_count, x.hand + 1);
     }
 
     if (g.Phase != RoundPhase::Settled) throw std::logic_error("a round did not come to its end");

@@ -15,17 +15,10 @@
 
 namespace vex::sim {
 
-// How a hand ended. A split round has two hands; every other round one.
-enum class Outcome : std::uint8_t {
-    Blackjack,   // a natural paid 3 to 2
-    SixCardWin,  // six cards without busting
-    Win,         // a higher total than the dealer's
-    DealerBust,  // standing while the dealer busted
-    Push,
-    Loss,  // a lower total, or the dealer's blackjack
-    Bust,  // the player's hand went over 21
-};
-inline constexpr int kOutcomeCount = 7;
+// How a hand ended, as the game's round record says. A split round has two hands; every other
+// round one.
+using Outcome = HandResult;
+inline constexpr int kOutcomeCount = kHandResultCount;
 std::string_view OutcomeName(Outcome o);
 
 // One round as the simulator saw it.
@@ -135,7 +128,6 @@ class SimTable {
     Action AskCoach(const HandView& hand, coach::Decision decision);
     // Exact play at the insurance question: half the bet or nothing.
     std::string InsuranceAnswer();
-    Outcome Settle(int total, int cards) const;
 
     Config config_;
     std::unique_ptr<doubles::QuietPlatform> platform_;
