@@ -89,6 +89,7 @@ class Session {
     const std::vector<RoundPoint>& History() const { return history_; }
 
   private:
+    // What the advice depends on: when none of it changed, the advice still stands.
     struct Look {
         RoundPhase phase = RoundPhase::Betting;
         int bet = 0;
@@ -98,31 +99,32 @@ class Session {
         friend bool operator==(const Look&, const Look&) = default;
     };
     static Look Take(const Game& g);
-    // Values the decision the game is waiting for, if any.
+    // Values the decision the game is waiting for, if any, and notes the hand it is about.
     std::optional<Advice> Decide(const Game& g, RoundPhase phase);
-    // The action the player took between two looks at a decision, if any.
-    static std::optional<Action> Taken(const Look& before, const Look& after);
-    void Record(const Advice& advice, double chosen_ev);
-    // The insurance bought, valued from the advice given for the question.
-    void RecordInsurance(const Game& g, const Advice& advice);
-    void Settle(const Game& g);
+    // A move of the round in play, valued against the advice for the decision it answered.
+    void Judge(const Game& g, const MoveEntry& move);
+    void Record(const Advice& advice, Action chosen, double chosen_ev, int insurance);
+    void Settle(const RoundRecord& record);
 
     Engine engine_;
     Stats stats_;
     std::optional<Choice> last_choice_;
-    std::vector<Choice> choices_;
+    std::vector<Choice> mistakes_;
     std::vector<RoundPoint> history_;
+
     bool seen_ = false;
     Look last_;
     std::optional<Advice> pending_;
-    // The round in play: the money the player had on the table and off it before the deal, net
-    // of loans, its first bet, and its expected net so far.
+    Choice pending_hand_;  // the decision pending_ is about and the hand as it stood
+    // The round being followed (one dealt while the coach watched): the record's number and the
+    // moves already judged, its first bet, and its expected net as played and with best play.
+    std::uint64_t round_seen_ = 0;
+    std::uint32_t moves_seen_ = 0;
     bool in_round_ = false;
     bool decided_ = false;
-    std::int64_t wealth_before_ = 0;
-    std::int64_t wealth_betting_ = 0;
     int initial_bet_ = 0;
     double round_expected_ = 0;
+    double round_best_ = 0;
 };
 
 }  // namespace vex::coach

@@ -1,6 +1,7 @@
 // The coach's session: which choice the player made, what it was worth, and each round's result.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <functional>
 #include <tuple>
 
@@ -93,6 +94,62 @@ TEST(CoachSession, SplitHandsAndInsuranceAreFollowed) {
     w.Deal(9, 7, 1, 13);
     EXPECT_EQ(w.Counted(), std::tuple(2, 1, 1, 0, std::int64_t{20 - 10 - 5 + 10}));
     EXPECT_LT(w.s.given_away, given_away);  // insurance on a nearly full shoe is a poor bet
+}
+
+TEST(CoachSession, EachChoiceGetsAVerdictAndTheCostliestAreReviewed) {
+    Watched w;
+    // 18 against an 8, hit: a mistake, whose verdict outlasts the round.
+    w.Deal(10, 8, 8, 10);
+    const double stand = w.Value(Action::Stand), hit = w.Value(Action::Hit);
+    w.Do(&Game::bnCard_Click, {5});
+    w.Do(&Game::Timer1_Timer);
+    const coach::Choice mistake = w.session.LastChoice().value();
+    EXPECT_FALSE(mistake.best_choice);
+    EXPECT_NEAR(mistake.cost, 10 * (stand - hit), 1e-9);
+    char expected[200];
+    std::snprintf(expected, sizeof expected,
+                  "Hit on 18 against an 8: \u2212%.1f %%. Stand was best (+%.1f %%). Cost %.2f $",
+                  -100 * hit, 100 * stand, mistake.cost);
+    EXPECT_EQ(coach::VerdictText(mistake), expected);
+
+    // A pair of fives doubled against a 6: the best choice, said so.
+    w.Deal(5, 5, 6, 10);
+    w.Do(&Game::bnDouble_Click, {10, 10});
+    const coach::Choice good = w.session.LastChoice().value();
+    EXPECT_TRUE(good.best_choice);
+    EXPECT_EQ(good.cost, 0);
+    EXPECT_TRUE(coach::VerdictText(good).starts_with("Double on a pair of 5s against a 6: +"));
+    EXPECT_TRUE(coach::VerdictText(good).ends_with(" %, the best choice."));
+
+    // Declining insurance with 20 against an ace on a nearly full shoe is the best answer; then
+    // a stand on 12 against the ace gives away a little.
+    w.t.port.answers = {"0"};
+    w.Deal(10, 2, 1, 9);
+    EXPECT_TRUE(w.session.LastChoice()->best_choice);
+    EXPECT_EQ(w.session.LastChoice()->chosen, Action::NoInsurance);
+    w.Do(&Game::bnStay_Click, {});
+    EXPECT_EQ(w.s.choices, 4);
+    EXPECT_EQ(w.s.best_choices, 2);
+
+    // The review: the costliest first, each with its round and the shoe at the time.
+    const auto review = w.session.Costliest();
+    ASSERT_EQ(review.size(), 2u);
+    EXPECT_GE(review[0].cost, review[1].cost);
+    const coach::Choice& hit18 = review[0].round == 1 ? review[0] : review[1];
+    EXPECT_TRUE(
+        coach::ReviewText(hit18).starts_with("Round 1: Hit on 18 against an 8 (308 cards "
+                                             "left). Stand was best (+"));
+    EXPECT_EQ(w.session.Costliest(1).size(), 1u);
+
+    // The session round by round: each point sums the rounds so far, and play as good as can be
+    // is worth at least what was played.
+    const auto& history = w.session.History();
+    ASSERT_EQ(history.size(), 3u);
+    EXPECT_EQ(history.back().round, 3);
+    EXPECT_EQ(history.back().net, static_cast<double>(w.s.net));
+    EXPECT_NEAR(history.back().expected, w.s.expected_net, 1e-9);
+    for (const coach::RoundPoint& p : history) EXPECT_GE(p.best, p.expected - 1e-9);
+    EXPECT_NEAR(history.back().best - history.back().expected, -w.s.given_away, 1e-9);
 }
 
 }  // namespace
