@@ -75,9 +75,10 @@ struct Form1Model {
     VEX_FORM1_BUTTONS(VEX_MODEL_CONTROL)
 #undef VEX_MODEL_CONTROL
 
-    Timer Timer1{3000};
-    Timer Timer2{3000};
-    Timer Timer3{1000};
+    // The three pauses of a round, each started by the phase that waits on it.
+    Timer Timer1{3000};  // after a round is paid: its tick clears the table for the next bet
+    Timer Timer2{3000};  // after Deal reshuffled the shoe: its tick gives Deal back
+    Timer Timer3{1000};  // after the left hand of a split: its tick deals the right hand
 };
 
 // The two lists as data, for code that goes through every control.
