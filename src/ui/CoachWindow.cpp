@@ -308,17 +308,17 @@ void CoachWindow::Render() {
 
 void CoachWindow::RenderChoices() {
     const auto& last = session_.LastChoice();
-    const QString verdict =
-        last ? KeepUnits(coach::VerdictText(*last)) : QStringLiteral("No choice made yet.");
+    const std::string verdict = last ? coach::VerdictText(*last) : "No choice made yet.";
     const bool mistake = last && !last->best_choice;
     // Marked by sign as well as by colour.
-    verdict_->setText(last ? (mistake ? QStringLiteral("\u2717 ") : QStringLiteral("\u2713 ")) +
-                                 verdict
-                           : verdict);
-    verdict_->setAccessibleName(last ? (mistake ? QStringLiteral("Your last choice, not the best: ")
-                                                : QStringLiteral("Your last choice: ")) +
-                                           verdict
-                                     : verdict);
+    verdict_->setText(
+        (last ? (mistake ? QStringLiteral("\u2717 ") : QStringLiteral("\u2713 ")) : QString()) +
+        KeepUnits(verdict));
+    verdict_->setAccessibleName((last
+                                     ? (mistake ? QStringLiteral("Your last choice, not the best: ")
+                                                : QStringLiteral("Your last choice: "))
+                                     : QString()) +
+                                QString::fromStdString(verdict));
     SetTextColour(verdict_, mistake ? kMistakeColour : last ? kPromptColour : kTableText);
 
     const coach::Stats& s = session_.stats();

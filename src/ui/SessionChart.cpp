@@ -35,7 +35,7 @@ bool Same(const coach::RoundPoint& a, const coach::RoundPoint& b) {
 
 SessionChart::SessionChart(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("SessionChart"));
-    setFixedHeight(128);
+    setFixedHeight(116);
     setMinimumWidth(300);
     setAccessibleName(Summary(history_));
     setAccessibleDescription(
