@@ -228,7 +228,6 @@ CoachWindow::CoachWindow(MainWindow& main) : QWidget(&main, Qt::Dialog), main_(m
     review_->hide();
     layout->addWidget(review_);
 
-    edge_engine_ = std::make_unique<coach::Engine>();
     connect(&edge_job_, &QFutureWatcherBase::finished, this, &CoachWindow::EdgeJobFinished);
 
     Render();
@@ -364,9 +363,12 @@ void CoachWindow::RenderEdge(const Game& g) {
 void CoachWindow::WorkOutEdge(const coach::Composition& shoe) {
     if (edge_busy_) return;  // its end starts the shoe wanted then
     edge_busy_ = true;
-    coach::Engine* engine = edge_engine_.get();
+    // The engine is made on the pool thread too, by the first job: its tables take a few
+    // milliseconds to set up.
+    std::unique_ptr<coach::Engine>* engine = &edge_engine_;
     edge_job_.setFuture(QtConcurrent::run([engine, shoe] {
-        return Edge{shoe, engine->EdgeBeforeDeal(shoe)};
+        if (!*engine) *engine = std::make_unique<coach::Engine>();
+        return Edge{shoe, (*engine)->EdgeBeforeDeal(shoe)};
     }));
 }
 

@@ -68,7 +68,7 @@ class CoachWindow : public QWidget {
     QStringList review_texts_;
 
     // The edge takes up to tens of milliseconds on a full shoe: it is worked out on a pool
-    // thread, one shoe at a time, with an engine of its own that no other thread touches.
+    // thread, one shoe at a time, with an engine of its own that only the jobs touch.
     std::unique_ptr<coach::Engine> edge_engine_;
     QFutureWatcher<Edge> edge_job_;
     bool edge_busy_ = false;  // a job is out: the engine is the pool thread's until it ends
