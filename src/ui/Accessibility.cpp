@@ -6,20 +6,24 @@
 #include <QMainWindow>
 
 #include "state/CardFaces.h"
+#include "ui/CoachWindow.h"
 #include "ui/Dialogs.h"
 #include "ui/Pictures.h"
+#include "ui/SessionChart.h"
 
 namespace vex::ui {
 
 namespace {
 
-// Without this, Qt reports a plain widget as a "filler": the card slots, chips and pictures
-// would not read as images, nor the bank, rules, help and game-over windows as dialogs.
+// Without this, Qt reports a plain widget as a "filler": the card slots, chips, pictures and the
+// coach's chart would not read as images, nor the bank, rules, help, game-over and coach windows
+// as dialogs.
 QAccessibleInterface* GameRoles(const QString&, QObject* object) {
-    if (qobject_cast<PictureBox*>(object))
+    if (qobject_cast<PictureBox*>(object) || qobject_cast<SessionChart*>(object))
         return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Graphic);
     if (qobject_cast<BankWindow*>(object) || qobject_cast<RulesWindow*>(object) ||
-        qobject_cast<HelpWindow*>(object) || qobject_cast<EndWindow*>(object))
+        qobject_cast<HelpWindow*>(object) || qobject_cast<EndWindow*>(object) ||
+        qobject_cast<CoachWindow*>(object))
         return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Dialog);
     return nullptr;
 }

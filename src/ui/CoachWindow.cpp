@@ -1,10 +1,15 @@
 #include "ui/CoachWindow.h"
 
+#include <QCheckBox>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
+#include <QListWidget>
 #include <QVBoxLayout>
+#include <QtConcurrent/QtConcurrentRun>
 
 #include "ui/MainWindow.h"
+#include "ui/SessionChart.h"
 #include "ui/Style.h"
 
 namespace vex::ui {
@@ -27,20 +32,6 @@ QString ActionName(coach::Action a) {
             return QStringLiteral("No insurance");
     }
     return {};
-}
-
-// A signed number as the player reads it: "+3.2", "−54.0" (a real minus sign), "0.0".
-QString Signed(double value, int decimals) {
-    const QString digits = QString::number(std::abs(value), 'f', decimals);
-    if (digits.toDouble() == 0) return digits;
-    return (value < 0 ? QStringLiteral("\u2212") : QStringLiteral("+")) + digits;
-}
-
-// The same for a screen reader.
-QString SignedInWords(double value, int decimals) {
-    const QString digits = QString::number(std::abs(value), 'f', decimals);
-    if (digits.toDouble() == 0) return digits;
-    return (value < 0 ? QStringLiteral("minus ") : QStringLiteral("plus ")) + digits;
 }
 
 QString CardName(int value) {
@@ -83,6 +74,30 @@ QString Situation(const Game& g) {
         default:
             return QStringLiteral("No choice to make now.");
     }
+}
+
+// A choice other than the best: a pale red that still reads on the felt.
+const QColor kMistakeColour(255, 200, 190);
+
+// The width of the window's text: the long lines wrap within it.
+constexpr int kTextWidth = 356;
+
+// The next round's edge as the player reads it, and whether a screen reader needs words.
+QString EdgeText(double edge, bool in_words) {
+    const QString percent = (in_words ? SignedInWords(100 * edge, 1) : Signed(100 * edge, 1)) +
+                            (in_words ? QStringLiteral(" percent") : QStringLiteral(" %"));
+    if (Signed(100 * edge, 1).toDouble() == 0)
+        return QStringLiteral("An even game: %1 per dollar bet").arg(percent);
+    return (edge > 0 ? QStringLiteral("The shoe favours you: %1 per dollar bet")
+                     : QStringLiteral("The house has the edge: %1 per dollar bet"))
+        .arg(percent);
+}
+
+// A line of the session's, with each "%" and "$" kept on the line of its number.
+QString KeepUnits(const std::string& text) {
+    return QString::fromStdString(text)
+        .replace(QStringLiteral(" %"), QStringLiteral("\u00a0%"))
+        .replace(QStringLiteral(" $"), QStringLiteral("\u00a0$"));
 }
 
 QLabel* AddLabel(QWidget* parent, const QFont& font, const QColor& colour = kTableText) {
@@ -135,7 +150,7 @@ CoachWindow::CoachWindow(MainWindow& main) : QWidget(&main, Qt::Dialog), main_(m
         grid->addWidget(actions_[i], i, 0);
         grid->addWidget(values_[i], i, 1);
     }
-    grid->setColumnMinimumWidth(0, 220);
+    grid->setColumnMinimumWidth(0, kTextWidth - 18 - 80);
     grid->setColumnMinimumWidth(1, 80);
     layout->addLayout(grid);
     QLabel* note = AddLabel(this, GameFont(8.25, false));
@@ -144,23 +159,83 @@ CoachWindow::CoachWindow(MainWindow& main) : QWidget(&main, Qt::Dialog), main_(m
                        "playing on as well as possible."));
     layout->addWidget(note);
 
-    auto line = [&](const char* name) {
-        QLabel* l = AddLabel(this, text);
+    auto line = [&](const char* name, const QFont& font) {
+        QLabel* l = AddLabel(this, font);
         l->setObjectName(QLatin1String(name));
         layout->addWidget(l);
         return l;
     };
+    section(QStringLiteral("Your last choice"));
+    verdict_ = line("Verdict", bold);
+    verdict_->setWordWrap(true);
+    verdict_->setFixedWidth(kTextWidth);
+    accuracy_ = line("Accuracy", text);
+
     section(QStringLiteral("The shoe"));
-    shoe_ = line("Shoe");
-    count_ = line("Count");
+    shoe_ = line("Shoe", text);
+    count_ = line("Count", text);
+    auto* edge_row = new QHBoxLayout;
+    edge_row->setSpacing(10);
+    edge_ = AddLabel(this, text);
+    edge_->setObjectName(QStringLiteral("Edge"));
+    edge_->setWordWrap(true);
+    edge_count_ = AddLabel(this, text);
+    edge_count_->setObjectName(QStringLiteral("EdgeCount"));
+    edge_count_->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    edge_row->addWidget(edge_, 1, Qt::AlignTop);
+    edge_row->addWidget(edge_count_, 0, Qt::AlignTop);
+    layout->addLayout(edge_row);
+    show_count_ = new QCheckBox(QStringLiteral("Show the count"), this);
+    show_count_->setObjectName(QStringLiteral("ShowCount"));
+    show_count_->setFont(text);
+    QPalette box_colours = show_count_->palette();  // white words, a dark tick in a white box
+    box_colours.setColor(QPalette::WindowText, kTableText);
+    show_count_->setPalette(box_colours);
+    show_count_->setChecked(true);  // for this session only: practising hides it
+    show_count_->setAccessibleDescription(
+        QStringLiteral("Hides the running and true count, to practise keeping it yourself"));
+    connect(show_count_, &QCheckBox::toggled, this, &CoachWindow::Render);
+    layout->addWidget(show_count_);
 
     section(QStringLiteral("Since the coach opened"));
-    rounds_ = line("Rounds");
-    net_ = line("Net");
-    expected_ = line("Expected");
-    given_away_ = line("GivenAway");
+    rounds_ = line("Rounds", text);
+    net_ = line("Net", text);
+    expected_ = line("Expected", text);
+    given_away_ = line("GivenAway", text);
+    chart_ = new SessionChart(this);
+    chart_->setFixedWidth(kTextWidth);
+    layout->addSpacing(4);
+    layout->addWidget(chart_);
+
+    section(QStringLiteral("Your costliest choices"));
+    no_review_ = line("NoReview", text);
+    no_review_->setText(QStringLiteral("None yet: every choice was the best."));
+    review_ = new QListWidget(this);
+    review_->setObjectName(QStringLiteral("Review"));
+    review_->setAccessibleName(QStringLiteral("Your costliest choices, costliest first"));
+    review_->setFont(GameFont(8.25, false));
+    review_->setFixedSize(kTextWidth, 104);
+    review_->setFrameShape(QFrame::NoFrame);
+    review_->setWordWrap(true);
+    review_->setSpacing(2);
+    review_->setResizeMode(QListView::Adjust);
+    review_->setSelectionMode(QAbstractItemView::NoSelection);
+    review_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    QPalette list_colours = review_->palette();
+    list_colours.setColor(QPalette::Base, kTotalBackground);
+    list_colours.setColor(QPalette::Text, kTableText);
+    review_->setPalette(list_colours);
+    review_->hide();
+    layout->addWidget(review_);
+
+    connect(&edge_job_, &QFutureWatcherBase::finished, this, &CoachWindow::EdgeJobFinished);
 
     Render();
+}
+
+CoachWindow::~CoachWindow() {
+    // The pool thread uses the engine until its job ends.
+    if (edge_busy_) edge_job_.waitForFinished();
 }
 
 void CoachWindow::Render() {
@@ -191,6 +266,8 @@ void CoachWindow::Render() {
                      best ? QStringLiteral(", the best choice") : QString()));
     }
 
+    RenderChoices();
+
     const coach::Composition unseen =
         coach::UnseenCards(g, g.Form1.ImageCarte[kHoleCardSlot] == kCardBack);
     const coach::HiLo hilo = coach::HiLoCount(unseen);
@@ -201,6 +278,8 @@ void CoachWindow::Render() {
     count_->setAccessibleName(
         QStringLiteral("Hi-Lo running count %1, true count %2")
             .arg(SignedInWords(hilo.running, 0), SignedInWords(hilo.true_count, 1)));
+    count_->setVisible(show_count_->isChecked());
+    RenderEdge(g);
 
     const coach::Stats& s = session_.stats();
     rounds_->setText(QStringLiteral("Rounds %1: won %2 (blackjacks %3), lost %4, pushed %5")
@@ -223,6 +302,88 @@ void CoachWindow::Render() {
         sum.label->setAccessibleName(
             QString::fromLatin1(sum.text).arg(SignedInWords(sum.value, sum.decimals)));
     }
+    chart_->SetHistory(session_.History());
+}
+
+void CoachWindow::RenderChoices() {
+    const auto& last = session_.LastChoice();
+    const std::string verdict = last ? coach::VerdictText(*last) : "No choice made yet.";
+    const bool mistake = last && !last->best_choice;
+    // Marked by sign as well as by colour.
+    verdict_->setText(
+        (last ? (mistake ? QStringLiteral("\u2717 ") : QStringLiteral("\u2713 ")) : QString()) +
+        KeepUnits(verdict));
+    verdict_->setAccessibleName((last
+                                     ? (mistake ? QStringLiteral("Your last choice, not the best: ")
+                                                : QStringLiteral("Your last choice: "))
+                                     : QString()) +
+                                QString::fromStdString(verdict));
+    SetTextColour(verdict_, mistake ? kMistakeColour : last ? kPromptColour : kTableText);
+
+    const coach::Stats& s = session_.stats();
+    accuracy_->setText(s.choices == 0 ? QStringLiteral("Best choices: none made yet")
+                                      : QStringLiteral("Best choices %1 of %2 (%3 %)")
+                                            .arg(s.best_choices)
+                                            .arg(s.choices)
+                                            .arg(qRound(100.0 * s.best_choices / s.choices)));
+
+    QStringList review;
+    for (const coach::Choice& c : session_.Costliest(10)) review << KeepUnits(coach::ReviewText(c));
+    if (review == review_texts_) return;  // rebuilt only when it changed: the reader's place stays
+    review_texts_ = review;
+    review_->clear();
+    review_->addItems(review);
+    review_->setVisible(!review.isEmpty());
+    no_review_->setVisible(review.isEmpty());
+}
+
+void CoachWindow::RenderEdge(const Game& g) {
+    const bool betting =
+        g.BettingOpen() || g.Phase == RoundPhase::Betting || g.Phase == RoundPhase::Shuffling;
+    edge_->setVisible(betting);
+    edge_count_->setVisible(betting && show_count_->isChecked());
+    if (!betting) return;
+    // Before the deal every card out of the shoe is in sight.
+    const coach::Composition shoe = coach::UnseenCards(g, false);
+    const double true_count = coach::HiLoCount(shoe).true_count;
+    edge_count_->setText(QStringLiteral("true count %1").arg(Signed(true_count, 1)));
+    edge_count_->setAccessibleName(
+        QStringLiteral("true count %1").arg(SignedInWords(true_count, 1)));
+    edge_wanted_ = shoe;
+    if (edge_known_ && edge_known_->shoe == shoe) {
+        edge_->setText(EdgeText(edge_known_->edge, false));
+        edge_->setAccessibleName(EdgeText(edge_known_->edge, true));
+        return;
+    }
+    edge_->setText(QStringLiteral("Working out the next round\u2026"));
+    edge_->setAccessibleName(QStringLiteral("Working out the next round"));
+    WorkOutEdge(shoe);
+}
+
+void CoachWindow::WorkOutEdge(const coach::Composition& shoe) {
+    if (edge_busy_) return;  // its end starts the shoe wanted then
+    edge_busy_ = true;
+    // The engine is made on the pool thread too, by the first job: its tables take a few
+    // milliseconds to set up.
+    std::unique_ptr<coach::Engine>* engine = &edge_engine_;
+    edge_job_.setFuture(QtConcurrent::run([engine, shoe] {
+        if (!*engine) *engine = std::make_unique<coach::Engine>();
+        return Edge{shoe, (*engine)->EdgeBeforeDeal(shoe)};
+    }));
+}
+
+void CoachWindow::EdgeJobFinished() {
+    edge_busy_ = false;
+    const Edge done = edge_job_.result();
+    EdgeWorkedOut(done.shoe, done.edge);
+    if (edge_wanted_ && !(edge_known_ && edge_known_->shoe == *edge_wanted_))
+        WorkOutEdge(*edge_wanted_);
+}
+
+void CoachWindow::EdgeWorkedOut(const coach::Composition& shoe, double edge) {
+    if (!edge_wanted_ || !(shoe == *edge_wanted_)) return;  // the shoe has moved on
+    edge_known_ = Edge{shoe, edge};
+    if (isVisible()) RenderEdge(main_.game());
 }
 
 }  // namespace vex::ui

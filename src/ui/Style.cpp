@@ -5,6 +5,7 @@
 #include <QPalette>
 #include <QPushButton>
 #include <QStringList>
+#include <cmath>
 
 #include "ui/Art.h"
 
@@ -76,6 +77,18 @@ QPushButton* NewButton(QWidget* parent, const char* name, const QString& text, Q
     b->setFont(font);
     b->setCursor(HandCursor());
     return b;
+}
+
+QString Signed(double value, int decimals) {
+    const QString digits = QString::number(std::abs(value), 'f', decimals);
+    if (digits.toDouble() == 0) return digits;
+    return (value < 0 ? QStringLiteral("\u2212") : QStringLiteral("+")) + digits;
+}
+
+QString SignedInWords(double value, int decimals) {
+    const QString digits = QString::number(std::abs(value), 'f', decimals);
+    if (digits.toDouble() == 0) return digits;
+    return (value < 0 ? QStringLiteral("minus ") : QStringLiteral("plus ")) + digits;
 }
 
 void SetBackground(QWidget* w, const QColor& colour) {

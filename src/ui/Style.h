@@ -40,4 +40,9 @@ QPushButton* NewButton(QWidget* parent, const char* name, const QString& text, Q
                        const QFont& font);
 void SetBackground(QWidget* w, const QColor& colour);
 
+// A signed number as the player reads it: "+3.2", "−5.0" (a real minus sign), "0.0"; and the
+// same for a screen reader: "plus 3.2", "minus 5.0".
+QString Signed(double value, int decimals);
+QString SignedInWords(double value, int decimals);
+
 }  // namespace vex::ui
