@@ -58,8 +58,8 @@ struct Choice {
 // "Hit on 18 against an 8: −58.7 %. Stand was best (+10.4 %). Cost 41.46 $", or for a best
 // choice "Stand on 18 against an 8: +10.4 %, the best choice."
 std::string VerdictText(const Choice& c);
-// One line of the review: "Round 3: 18 against an 8, 250 cards left. Hit; Stand was best.
-// Cost 41.46 $".
+// One line of the review: "Round 3: Hit on 18 against an 8 (250 cards left). Stand was best
+// (+10.4 %). Cost 41.46 $".
 std::string ReviewText(const Choice& c);
 
 // The session after each round: sums from the coach's opening to that round's end.
