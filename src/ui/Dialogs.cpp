@@ -15,6 +15,7 @@
 #include "ui/MainWindow.h"
 #include "ui/Pictures.h"
 #include "ui/Style.h"
+#include "ui/Version.h"
 
 namespace vex::ui {
 
@@ -340,8 +341,9 @@ AboutWindow::AboutWindow(MainWindow& main) : QDialog(&main), main_(main) {
     auto* title = NewLabel(this, "Label1", QStringLiteral("Vex's BlackJack"), {96, 24, 312, 40},
                            GameFont(20, true), Qt::AlignCenter);
     SetTextColour(title, Qt::white);
-    auto* version = NewLabel(this, "Label2", QStringLiteral("Version 1.1"), {40, 88, 121, 25},
-                             GameFont(13.5, true));
+    auto* version =
+        NewLabel(this, "Label2", QStringLiteral("Version %1").arg(QLatin1String(kVersion)),
+                 {40, 88, 121, 25}, GameFont(13.5, true));
     SetTextColour(version, Qt::white);
     auto* ok =
         NewButton(this, "cmdOK", QStringLiteral("OK"), {208, 360, 84, 23}, GameFont(13.5, true));
