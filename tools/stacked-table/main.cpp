@@ -3,19 +3,15 @@
 // deals the listed cards first (1 ace .. 13 king; suit 1 spades .. 4 clubs, spades if omitted),
 // then goes on with a fixed-seed shoe. A tool for screenshots and soaks, not part of the game.
 #include <QApplication>
-#include <QIcon>
 #include <QString>
 
 #include "Doubles.h"
+#include "ui/AppSetup.h"
 #include "ui/MainWindow.h"
-#include "ui/Style.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    QApplication::setStyle(QStringLiteral("Fusion"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/art/icon.svg")));
-    vex::ui::LoadEmbeddedFonts();
-    QApplication::setFont(vex::ui::GameFont(8.25, false));
+    vex::ui::SetUpApplication();
 
     vex::doubles::StackedRandom random;
     vex::ui::MainWindow table(random);
