@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Installs what is missing, checks the C++ layout and that the artwork is fresh from its generator,
 # builds, and runs the whole test suite headless: once in the normal build, once under
-# AddressSanitizer and UndefinedBehaviorSanitizer; then a minute of fuzzing, two minutes of random
-# play in the real window, and the Debian package with its checks.
+# AddressSanitizer and UndefinedBehaviorSanitizer (both presets with warnings as errors); then a
+# minute of fuzzing, two minutes of random play in the real window, and the Debian package, made
+# in a plain Release build whose tests run first, with its checks.
 set -euo pipefail
 cd "$(dirname "$0")"
 ./scripts/install-deps.sh

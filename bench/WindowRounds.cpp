@@ -16,8 +16,8 @@
 #include <string>
 
 #include "state/Random.h"
+#include "ui/AppSetup.h"
 #include "ui/MainWindow.h"
-#include "ui/Style.h"
 
 namespace {
 
@@ -103,9 +103,7 @@ void PlayRound(vex::ui::MainWindow& table) {
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    QApplication::setStyle(QStringLiteral("Fusion"));
-    vex::ui::LoadEmbeddedFonts();
-    QApplication::setFont(vex::ui::GameFont(8.25, false));
+    vex::ui::SetUpApplication();
     const int rounds = argc > 1 ? std::atoi(argv[1]) : 1000;
 
     vex::SeededRandom random(2024);

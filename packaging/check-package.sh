@@ -1,5 +1,7 @@
 #!/usr/bin/env bash
 # Builds the Debian package of the game and checks it:
+#   - the build is a plain Release build with CMake's default generator, as a player or a
+#     packager would make it (warnings stay warnings), and its tests run before packaging;
 #   - dpkg-deb --info and --contents;
 #   - the desktop entry's command, the icons and the AppStream file are in it, and the AppStream
 #     file passes `appstreamcli validate`;
@@ -19,12 +21,19 @@ export DEB_BUILD_MAINT_OPTIONS=hardening=+all
 cxxflags="$(dpkg-buildflags --get CXXFLAGS) $(dpkg-buildflags --get CPPFLAGS)"
 ldflags="$(dpkg-buildflags --get LDFLAGS)"
 echo "== building the package in $build"
-# Debian's place for games is /usr/games.
-cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+# A folder left by another generator cannot be reused: start it afresh.
+if [ -f "$build/CMakeCache.txt" ] && ! grep -qx 'CMAKE_GENERATOR:INTERNAL=Unix Makefiles' "$build/CMakeCache.txt"; then
+  rm -rf "$build"
+fi
+# Debian's place for games is /usr/games. The tests are built too (not the benchmarks), and
+# none of them is installed.
+cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release \
   -DCMAKE_INSTALL_PREFIX=/usr -DVEX_INSTALL_BINDIR=games \
   -DCMAKE_CXX_FLAGS="$cxxflags" -DCMAKE_EXE_LINKER_FLAGS="$ldflags" \
-  -DVEX_BUILD_TESTS=OFF -DVEX_BUILD_BENCH=OFF >/dev/null
+  -DVEX_BUILD_BENCH=OFF >/dev/null
 cmake --build "$build" -j2
+echo "== the tests of this build"
+QT_QPA_PLATFORM=offscreen ctest --test-dir "$build" -j2 --output-on-failure
 rm -f "$build"/*.deb
 (cd "$build" && cpack -G DEB >/dev/null)
 deb=$(ls "$build"/*.deb)

@@ -23,7 +23,7 @@ if [ -f "$build/CMakeCache.txt" ] && ! grep -qx "CMAKE_HOME_DIRECTORY:INTERNAL=$
   rm -rf "$build"
 fi
 cmake -S "$source" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER="$cxx" \
-  -DVEX_BUILD_GUI=OFF -DVEX_BUILD_BENCH=OFF -DVEX_BUILD_FUZZERS=ON \
+  -DVEX_BUILD_GUI=OFF -DVEX_BUILD_BENCH=OFF -DVEX_BUILD_FUZZERS=ON -DVEX_WERROR=ON \
   "-DCMAKE_CXX_FLAGS=-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer -D_GLIBCXX_ASSERTIONS" \
   "-DCMAKE_EXE_LINKER_FLAGS=-fsanitize=address,undefined" >/dev/null
 cmake --build "$build" -j2 --target event_fuzzer amount_fuzzer

@@ -16,7 +16,8 @@
 #
 # Fails if the program dies any other way, if its resident memory grows by more than
 # SOAK_RSS_GROWTH_KB (default 20000) between the end of a warm-up and the end of the run, or if
-# the window stops answering. Needs: xvfb xdotool x11-utils imagemagick.
+# the window stops answering. Needs: xvfb xdotool x11-utils imagemagick, and stacked_table beside
+# PROGRAM (as the build puts it), which tells where the table's controls sit (soak/layout.sh).
 # Environment: SOAK_SEED (random seed), SOAK_LOG (where the program's output goes),
 # SOAK_WRAPPER (a command to run the program under, e.g. valgrind; memory is then not checked),
 # SOAK_END_WITH_EXIT (set: end with Game > Exit and require a clean exit), SOAK_BIG_LOANS (one
@@ -54,6 +55,15 @@ cleanup() {
 }
 trap cleanup EXIT
 for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+. "$(dirname "$0")/layout.sh"
+load_layout "$prog" || exit 2
+chips=("$(centre Image1)" "$(centre Image2)" "$(centre Image5)" "$(centre Image4)")
+# The betting spot (twice as likely), a place on it off its centre, and the bet written on it.
+drop_targets=("$(centre Image3)" "$(centre Image3)" "$(inside Image3 60 70)" "$(centre LabelMise)")
+# Deal (twice as likely), Clear bet, Hit, Stand, Double, Split.
+buttons=("$(centre bnDeal)" "$(centre bnDeal)" "$(centre bnClear)" "$(centre bnCard)"
+         "$(centre bnStay)" "$(centre bnDouble)" "$(centre bnSplit)")
+read -r table_left table_top table_width table_height <<<"${place[table]}"
 
 declare -A done_count=()
 count() { done_count[$1]=$(( ${done_count[$1]:-0} + 1 )); }
@@ -83,17 +93,15 @@ start_game() {
   local geo; geo=$(xwininfo -id "$main")
   wx=$(awk '/Absolute upper-left X/{print $4}' <<<"$geo")
   wy=$(awk '/Absolute upper-left Y/{print $4}' <<<"$geo")
-  local wh; wh=$(awk '/Height:/{print $2}' <<<"$geo")
-  menu=$(( wh > 486 ? wh - 486 : 0 ))
   starts=$((starts + 1)); rss_start=""; instance_began=$SECONDS
 }
 
-# Window-relative places to screen places: the table's client area starts below the menu bar.
-at() { echo $((wx + $1)) $((wy + menu + $2)); }
+# Window places (as --print-layout gives them) to screen places.
+at() { echo $((wx + $1)) $((wy + $2)); }
 click_table() { xdotool mousemove $(at "$1" "$2") click --delay 0 1; }
 focus_main() { xdotool windowfocus "$main" 2>/dev/null; }
 
-drag() {  # x1 y1 x2 y2, table coordinates
+drag() {  # x1 y1 x2 y2, window coordinates
   local x1 y1 x2 y2 i
   read -r x1 y1 <<<"$(at "$1" "$2")"; read -r x2 y2 <<<"$(at "$3" "$4")"
   xdotool mousemove "$x1" "$y1" mousedown 1
@@ -170,11 +178,11 @@ answer_dialogs() {
 one_action() {
   local r=$((RANDOM % 100))
   if (( r < 30 )); then  # a chip: mostly onto the spot or the bet written on it, sometimes astray
-    local chip; chip=$(pick "65 289" "121 289" "65 345" "121 345")
-    local target; target=$(pick "329 377" "329 377" "340 400" "328 380" "$((RANDOM % 679)) $((RANDOM % 486))")
+    local chip; chip=$(pick "${chips[@]}")
+    local target; target=$(pick "${drop_targets[@]}" "$((table_left + RANDOM % table_width)) $((table_top + RANDOM % table_height))")
     drag $chip $target; count "chip drag"
   elif (( r < 62 )); then  # a click where a button sits: Deal, Clear bet, Hit, Stand, Double, Split
-    click_table $(pick "332 464" "332 464" "92 396" "476 356" "476 396" "564 356" "564 396"); count "button click"
+    click_table $(pick "${buttons[@]}"); count "button click"
   elif (( r < 90 )); then
     focus_main; xdotool key "$(pick 1 2 3 4 Return h s d p c f)"; count "key"
   elif (( r < 91 )); then

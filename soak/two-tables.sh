@@ -14,6 +14,8 @@ export DISPLAY=$disp DBUS_SESSION_BUS_ADDRESS=unix:path=/nonexistent
 pids=()
 trap 'kill "${pids[@]}" $xpid 2>/dev/null' EXIT
 for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+. "$(dirname "$0")/layout.sh"
+load_layout "$prog" || exit 2
 
 window_of() {
   local w=""
@@ -28,24 +30,27 @@ window_of() {
 "$prog" >/dev/null 2>&1 & pids+=($!); right=$(window_of $!)
 xdotool windowmove "$right" 700 0
 sleep 0.5
-menu=$(( $(xwininfo -id "$right" | awk '/Height:/{print $2}') - 486 ))
 
-drag() {  # drag X1 Y1 X2 Y2, screen coordinates of the client areas
-  xdotool mousemove "$1" $(($2 + menu)) mousedown 1; sleep 0.05
+# Screen places of a control's centre in the left and the right copy (both windows' client areas
+# start at the top of the screen, the right one 700 px across).
+left_of() { centre "$1"; }
+right_of() { local x y; read -r x y <<<"$(centre "$1")"; echo $((700 + x)) "$y"; }
+drag() {  # drag X1 Y1 X2 Y2, screen coordinates
+  xdotool mousemove "$1" "$2" mousedown 1; sleep 0.05
   for i in 1 2 3 4 5 6 7 8; do
-    xdotool mousemove $(($1 + ($3 - $1) * i / 8)) $(($2 + menu + ($4 - $2 + 0) * i / 8)); sleep 0.03
+    xdotool mousemove $(($1 + ($3 - $1) * i / 8)) $(($2 + ($4 - $2) * i / 8)); sleep 0.03
   done
   xdotool mouseup 1; sleep 0.4
 }
 shot() { import -window root "$out/$1"; }
 
 # The right copy bets 10 $ with its own chip and deals.
-drag $((700 + 65)) 289 $((700 + 329)) 377; shot 1-own-chip.png
-xdotool mousemove $((700 + 332)) $((465 + menu)) click 1; sleep 0.5; shot 2-dealt.png
+drag $(right_of Image1) $(right_of Image3); shot 1-own-chip.png
+xdotool mousemove $(right_of bnDeal) click 1; sleep 0.5; shot 2-dealt.png
 # The left copy's 10 $ chip dropped on the right copy's spot, in the middle of its round.
-drag 65 289 $((700 + 329)) 377; shot 3-foreign-chip-in-round.png
+drag $(left_of Image1) $(right_of Image3); shot 3-foreign-chip-in-round.png
 # And onto the right copy while it waits for a bet.
-xdotool mousemove $((700 + 476)) $((396 + menu)) click 1; sleep 3.6  # Stand, then the pause
-drag 65 289 $((700 + 329)) 377; shot 4-foreign-chip-betting.png
-drag $((700 + 96 + 25)) 289 $((700 + 329)) 377; shot 5-own-chip-again.png
+xdotool mousemove $(right_of bnStay) click 1; sleep 3.6  # Stand, then the pause
+drag $(left_of Image1) $(right_of Image3); shot 4-foreign-chip-betting.png
+drag $(right_of Image2) $(right_of Image3); shot 5-own-chip-again.png
 echo "two-tables: screenshots in $out"

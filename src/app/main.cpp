@@ -2,18 +2,12 @@
 #include <QApplication>
 
 #include "state/Random.h"
-#include "ui/Art.h"
+#include "ui/AppSetup.h"
 #include "ui/MainWindow.h"
-#include "ui/Style.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Vex's BlackJack"));
-    QApplication::setApplicationVersion(QStringLiteral("1.1"));
-    QGuiApplication::setDesktopFileName(QStringLiteral("net.vexgames.blackjack"));
-    QApplication::setStyle(QStringLiteral("Fusion"));
-    QApplication::setWindowIcon(vex::ui::AppIcon());
-    QApplication::setFont(vex::ui::GameFont(8.25, false));
+    vex::ui::SetUpApplication();
 
     vex::ClockRandom random;
     vex::ui::MainWindow table(random);

@@ -15,6 +15,7 @@
 #include "ui/MainWindow.h"
 #include "ui/Pictures.h"
 #include "ui/Style.h"
+#include "ui/Version.h"
 
 namespace vex::ui {
 
@@ -123,8 +124,9 @@ BankWindow::BankWindow(MainWindow& main) : QWidget(&main, Qt::Dialog), main_(mai
     txtBorrow_->setFont(GameFont(12, true, Face::Arial));
     txtBorrow_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     txtBorrow_->setAccessibleName(QStringLiteral("Amount of the check in dollars"));
+    // The typed amount reaches the check's model through Run, like every other event.
     connect(txtBorrow_, &QLineEdit::textEdited, this, [this](const QString& text) {
-        main_.game().frmBank.txtBorrow.Caption = text.toStdString();
+        main_.Run([typed = text.toStdString()](Game& g) { g.frmBank.txtBorrow.Caption = typed; });
     });
     QFont bank_name = GameFont(9.75, true, Face::Arial);
     bank_name.setLetterSpacing(QFont::PercentageSpacing, 94);  // "CREDIT BANK" fits its line
@@ -143,8 +145,10 @@ BankWindow::BankWindow(MainWindow& main) : QWidget(&main, Qt::Dialog), main_(mai
     bnSign_ = NewButton(this, "bnSign", QStringLiteral("Sign"), {264, 304, 113, 33},
                         GameFont(13.5, true));
     connect(bnSign_, &QPushButton::clicked, this, [this] {
-        main_.game().frmBank.txtBorrow.Caption = txtBorrow_->text().toStdString();
-        main_.Run([](Game& g) { g.frmBank_bnSign_Click(); });
+        main_.Run([typed = txtBorrow_->text().toStdString()](Game& g) {
+            g.frmBank.txtBorrow.Caption = typed;
+            g.frmBank_bnSign_Click();
+        });
     });
 
     Timer1_.setParent(this);
@@ -340,8 +344,9 @@ AboutWindow::AboutWindow(MainWindow& main) : QDialog(&main), main_(main) {
     auto* title = NewLabel(this, "Label1", QStringLiteral("Vex's BlackJack"), {96, 24, 312, 40},
                            GameFont(20, true), Qt::AlignCenter);
     SetTextColour(title, Qt::white);
-    auto* version = NewLabel(this, "Label2", QStringLiteral("Version 1.1"), {40, 88, 121, 25},
-                             GameFont(13.5, true));
+    auto* version =
+        NewLabel(this, "Label2", QStringLiteral("Version %1").arg(QLatin1String(kVersion)),
+                 {40, 88, 121, 25}, GameFont(13.5, true));
     SetTextColour(version, Qt::white);
     auto* ok =
         NewButton(this, "cmdOK", QStringLiteral("OK"), {208, 360, 84, 23}, GameFont(13.5, true));

@@ -63,7 +63,7 @@ def walk(node):
 
 def play(game, env):
     nodes = walk(wait_for("the table on the accessibility bus", lambda: next((
-        w for app in pyatspi.Registry.getDesktop(0) if app and app.name == os.path.basename(PROGRAM)
+        w for app in pyatspi.Registry.getDesktop(0) if app and app.name == "Vex's BlackJack"
         for w in app if w and w.getRoleName() == "frame"), None)))
     described = {n.description: n for n in nodes if n.description}
     showing = lambda n: alive(lambda: n.getState().contains(pyatspi.STATE_SHOWING), False)  # noqa

@@ -18,8 +18,8 @@
 #include <cmath>
 
 #include "UiTestSupport.h"
+#include "ui/AppSetup.h"
 #include "ui/Dialogs.h"
-#include "ui/Style.h"
 
 namespace vex::test {
 namespace {
@@ -106,9 +106,7 @@ void Shoot(QWidget* w, const QString& name) {
 
 TEST(HiDpiShots, TableAndDialogs) {
     if (qEnvironmentVariableIsEmpty("VEX_SHOTS_DIR")) GTEST_SKIP() << "run by HiDpi.* at a scale";
-    // As the game program sets itself up.
-    QApplication::setStyle(QStringLiteral("Fusion"));
-    QApplication::setFont(ui::GameFont(8.25, false));
+    ui::SetUpApplication();  // as the game program sets itself up
 
     Window w;
     QWidget* table = w.main->centralWidget();

@@ -2,23 +2,62 @@
 //   stacked_table VALUE[:SUIT] ...
 // deals the listed cards first (1 ace .. 13 king; suit 1 spades .. 4 clubs, spades if omitted),
 // then goes on with a fixed-seed shoe. A tool for screenshots and soaks, not part of the game.
+//   stacked_table --print-layout
+// prints where the table's controls sit, as "NAME LEFT TOP WIDTH HEIGHT" lines in the window's
+// own coordinates (the menu bar included, as the real window has it): the window itself (Form1),
+// the table under the menu bar, the chips, the betting spot (Image3), then every label and button
+// of the table's control list.
+// The soaks click by these places.
 #include <QApplication>
-#include <QIcon>
 #include <QString>
+#include <cstdio>
+#include <string_view>
 
 #include "Doubles.h"
+#include "ui/AppSetup.h"
 #include "ui/MainWindow.h"
-#include "ui/Style.h"
+
+namespace {
+
+// Asks the widgets themselves, once the window is laid out, so the menu bar and any change of
+// layout are counted as they are on the screen.
+int PrintLayout(vex::ui::MainWindow& table) {
+    table.setAttribute(Qt::WA_DontShowOnScreen);
+    table.show();
+    QApplication::processEvents();
+    int missing = 0;
+    const auto print = [&](std::string_view name) {
+        const QString object_name =
+            QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
+        const QWidget* w =
+            object_name == QLatin1String("Form1") ? &table : table.findChild<QWidget*>(object_name);
+        if (w == nullptr) {
+            std::fprintf(stderr, "stacked_table: no control %s\n", qPrintable(object_name));
+            ++missing;
+            return;
+        }
+        const QPoint at = w->mapTo(&table, QPoint(0, 0));
+        std::printf("%s %d %d %d %d\n", qPrintable(object_name), at.x(), at.y(), w->width(),
+                    w->height());
+    };
+    print("Form1");
+    print("table");
+    for (const vex::ChipDecl& c : vex::kChips) print(c.Name);
+    print("Image3");
+    for (const vex::ControlDecl& d : vex::kForm1Labels) print(d.Name);
+    for (const vex::ControlDecl& d : vex::kForm1Buttons) print(d.Name);
+    return missing == 0 ? 0 : 1;
+}
+
+}  // namespace
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    QApplication::setStyle(QStringLiteral("Fusion"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/art/icon.svg")));
-    vex::ui::LoadEmbeddedFonts();
-    QApplication::setFont(vex::ui::GameFont(8.25, false));
+    vex::ui::SetUpApplication();
 
     vex::doubles::StackedRandom random;
     vex::ui::MainWindow table(random);
+    if (argc == 2 && std::string_view(argv[1]) == "--print-layout") return PrintLayout(table);
     random.Attach(table.game());
     for (int i = 1; i < argc; ++i) {
         const QStringList parts = QString::fromLocal8Bit(argv[i]).split(QLatin1Char(':'));
