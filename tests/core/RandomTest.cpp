@@ -7,6 +7,7 @@
 
 #include "state/Random.h"
 #include "state/Shoe.h"
+#include "state/Tries.h"
 
 namespace vex {
 namespace {
@@ -20,10 +21,10 @@ TEST(Random, PickingFromTheWordGivesTheSameCardAsScalingItsNumber) {
     for (int i = 0; i < 100000; ++i) words.push_back(engine());
     // A source that strays out of [0, 1) by mistake still lands on a card of the range.
     for (const auto& [r, card] : {std::pair{-0.25, 1}, {1.0, 13}, {7.5, 13}})
-        EXPECT_EQ(RandomSource::Pick(r, kValues), card) << r;
+        EXPECT_EQ(ShoeTries::Pick(r, kValues), card) << r;
     for (int n : {kDecks, kSuits, kValues})
         for (std::uint64_t w : words)
-            ASSERT_EQ(RandomSource::PickBits(w, n), RandomSource::Pick(UnitInterval(w), n))
+            ASSERT_EQ(ShoeTries::PickBits(w, n), ShoeTries::Pick(UnitInterval(w), n))
                 << "word " << w << ", n " << n;
 }
 
