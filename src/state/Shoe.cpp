@@ -39,7 +39,7 @@ void BeginRound(TableState& s) {
     s.CardsOnTableCount = 0;
 }
 
-std::int16_t DrawCard(TableState& s, RandomSource& random, Card& out) {
+Card DrawCard(TableState& s, RandomSource& random) {
     if (s.ShoeCardsLeft <= 0) ReturnCardsNotOnTable(s);
     std::int16_t* const marks = &s.ShoeUsed[0][0][0];
     Try t;
@@ -48,22 +48,8 @@ std::int16_t DrawCard(TableState& s, RandomSource& random, Card& out) {
     } while (marks[t.Mark] != 0);
     marks[t.Mark] = 1;
     --s.ShoeCardsLeft;
-    const std::int16_t deck = t.Deck, suit = t.Suit, value = t.Value;
-    out.Deck = deck;
-    out.Suit = suit;
-    out.Value = value;
-    if (s.CardsOnTableCount < kMaxCardsInRound) {
-        Card& on_table = s.CardsOnTable[s.CardsOnTableCount++];
-        on_table.Deck = deck;
-        on_table.Suit = suit;
-        on_table.Value = value;
-    }
-    return value;
-}
-
-Card DrawCard(TableState& s, RandomSource& random) {
-    Card c;
-    DrawCard(s, random, c);
+    const Card c{t.Deck, t.Suit, t.Value};
+    if (s.CardsOnTableCount < kMaxCardsInRound) s.CardsOnTable[s.CardsOnTableCount++] = c;
     return c;
 }
 

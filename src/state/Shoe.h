@@ -14,6 +14,5 @@ void BeginRound(TableState& s);
 // Takes one random card that is still in the shoe. If the shoe is empty, the cards that are not
 // on the table of the round in play go back into it first, so a draw always finds a card.
 Card DrawCard(TableState& s, RandomSource& random);
-std::int16_t DrawCard(TableState& s, RandomSource& random, Card& out);
 
 }  // namespace vex
