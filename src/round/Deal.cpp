@@ -22,8 +22,7 @@ constexpr std::string_view kBetMore = "You must bet more to play or...borrow!";
 constexpr std::string_view kDealerBlackJackLost = "Dealer has BlackJack...You lost!";
 
 // The insurance question; in half-bet mode followed by "Maximum = " and half the bet written
-// with a leading blank, as 50 or 7.5. Written into the caller's room, which is asked for every
-// ace the dealer shows and so should not cost an allocation.
+// with a leading blank, as 50 or 7.5. Written into the caller's room.
 using PromptRoom = std::array<char, 64>;
 std::string_view InsurancePrompt(bool half_bet, std::int16_t bet, PromptRoom& room) {
     constexpr std::string_view kQuestion = "Please enter amount of insurance";
@@ -38,7 +37,7 @@ std::string_view InsurancePrompt(bool half_bet, std::int16_t bet, PromptRoom& ro
 
 }  // namespace
 
-[[gnu::flatten]] void Game::bnDeal_Click() {
+void Game::bnDeal_Click() {
     if (!Usable(Form1.bnDeal)) return;
     if (!BetAccepted()) return;
     CloseBetting();

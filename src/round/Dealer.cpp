@@ -37,7 +37,7 @@ void Game::SettleMainHand() {
     EndRound();
 }
 
-[[gnu::flatten]] void Game::DealerPlaysMainHand() {
+void Game::DealerPlaysMainHand() {
     TirageBanque();
     SettleMainHand();
 }

@@ -11,7 +11,7 @@ constexpr std::string_view kPlayerBusted = "Player busted...You lost!";
 
 }  // namespace
 
-[[gnu::flatten]] void Game::bnCard_Click() {
+void Game::bnCard_Click() {
     if (!Usable(Form1.bnCard)) return;
     NoteMove(Move::Hit);
 

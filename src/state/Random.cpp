@@ -17,35 +17,11 @@ std::uint64_t SplitMix64(std::uint64_t& x) {
 
 }  // namespace
 
-// Each try is scaled as soon as its three numbers are made: the generator's steps form one chain,
-// and the processor scales a try while it waits on the next step.
-void RandomSource::FillTries(Xoshiro256& engine, const std::int16_t* marks) {
-    std::uint32_t waiting = 0;
-    for (int i = 0; i < kBatch; ++i) {
-        Try& t = batch_[i];
-        t.Deck = PickBits(engine(), kDecks);
-        t.Suit = PickBits(engine(), kSuits);
-        t.Value = PickBits(engine(), kValues);
-        t.Mark = MarkOf(t.Deck, t.Suit, t.Value);
-        waiting |= static_cast<std::uint32_t>(marks[t.Mark] == 0) << i;
-    }
-    SetBatch(kBatch, waiting);
-}
-
 void Xoshiro256::Seed(std::uint64_t seed) {
     for (auto& word : s_) word = SplitMix64(seed);  // never all zero: splitmix64 is a bijection
 }
 
-void ClockRandom::Refill(const std::int16_t* marks) {
-    FillTries(engine_, marks);
-}
-
-void SeededRandom::Refill(const std::int16_t* marks) {
-    FillTries(engine_, marks);
-}
-
 void ClockRandom::Reseed() {
-    DropBatch();
     const auto now = std::chrono::system_clock::now().time_since_epoch();
     // The old sequence's next word tells apart two reseeds of one shoe in the same clock tick,
     // and the generator's own address two shoes.
@@ -54,7 +30,6 @@ void ClockRandom::Reseed() {
 }
 
 void SeededRandom::Reseed() {
-    DropBatch();
     std::uint64_t seed = SplitMix64(next_seed_);
     engine_.Seed(seed);
 }

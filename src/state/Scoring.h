@@ -40,8 +40,8 @@ constexpr Score ScoreNextCard(Score hand, int value) {
             return {static_cast<std::int16_t>(hand.Total + 1 - 10), kFalse};
         return {static_cast<std::int16_t>(hand.Total + 1), hand.SoftAce};
     }
-    // A face card on a soft hand: the ace drops from 11 to 1 while the card adds 10. Worked out
-    // with the rule for a card that passes 21, rather than as a branch on the card of its own.
+    // A face card on a soft hand: the ace drops from 11 to 1 while the card adds 10, as for any
+    // card that takes a soft hand past 21.
     const bool face = value > 10;
     const int points = face ? 10 : value;
     if (hand.SoftAce && (face | (hand.Total + points > 21)))

@@ -4,18 +4,21 @@
 
 namespace vex {
 
+static_assert(sizeof TableState::ShoeUsed / sizeof(std::int16_t) ==
+                  ShoeTries::MarkOf(kDecks, kSuits, kValues) + 1,
+              "a try's mark is its card's place among the shoe's marks");
+
 namespace {
 
-// Every mark at once, the unused places of deck, suit or value 0 too: one run of stores rather
-// than 312 one by one.
+// Every mark at once, the unused places of deck, suit or value 0 too.
 void ClearMarks(TableState& s) {
     std::fill_n(&s.ShoeUsed[0][0][0], sizeof s.ShoeUsed / sizeof s.ShoeUsed[0][0][0], 0);
     s.ShoeCardsLeft = kShoeSize;
 }
 
 // An empty shoe in the middle of a round: every card goes back but those of this round.
-void ReturnCardsNotOnTable(TableState& s, RandomSource& random) {
-    random.ForgetCardsOut();
+void ReturnCardsNotOnTable(TableState& s) {
+    s.Tries.ForgetCardsOut();
     ClearMarks(s);
     for (int i = 0; i < s.CardsOnTableCount; ++i) {
         const Card& c = s.CardsOnTable[i];
@@ -28,6 +31,7 @@ void ReturnCardsNotOnTable(TableState& s, RandomSource& random) {
 
 void ShuffleShoe(TableState& s, RandomSource& random) {
     random.Reseed();
+    s.Tries.Drop();
     ClearMarks(s);
 }
 
@@ -35,33 +39,17 @@ void BeginRound(TableState& s) {
     s.CardsOnTableCount = 0;
 }
 
-std::int16_t DrawCard(TableState& s, RandomSource& random, Card& out) {
-    if (s.ShoeCardsLeft <= 0) ReturnCardsNotOnTable(s, random);
+Card DrawCard(TableState& s, RandomSource& random) {
+    if (s.ShoeCardsLeft <= 0) ReturnCardsNotOnTable(s);
     std::int16_t* const marks = &s.ShoeUsed[0][0][0];
-    RandomSource::Try t;
+    Try t;
     do {
-        t = random.NextTry(marks);
+        t = s.Tries.Next(random, marks);
     } while (marks[t.Mark] != 0);
     marks[t.Mark] = 1;
     --s.ShoeCardsLeft;
-    const std::int16_t deck = t.Deck, suit = t.Suit, value = t.Value;
-    // Field by field from the three numbers: a card copied whole right after its fields were
-    // written is read back wide from narrow stores, which stalls.
-    out.Deck = deck;
-    out.Suit = suit;
-    out.Value = value;
-    if (s.CardsOnTableCount < kMaxCardsInRound) {
-        Card& on_table = s.CardsOnTable[s.CardsOnTableCount++];
-        on_table.Deck = deck;
-        on_table.Suit = suit;
-        on_table.Value = value;
-    }
-    return value;
-}
-
-Card DrawCard(TableState& s, RandomSource& random) {
-    Card c;
-    DrawCard(s, random, c);
+    const Card c{t.Deck, t.Suit, t.Value};
+    if (s.CardsOnTableCount < kMaxCardsInRound) s.CardsOnTable[s.CardsOnTableCount++] = c;
     return c;
 }
 

@@ -14,9 +14,5 @@ void BeginRound(TableState& s);
 // Takes one random card that is still in the shoe. If the shoe is empty, the cards that are not
 // on the table of the round in play go back into it first, so a draw always finds a card.
 Card DrawCard(TableState& s, RandomSource& random);
-// The same, written field by field into `out`: the game draws into DrawnCard this way, with no
-// packed six-byte card to pass back through the stack. Returns the card's value, which the
-// caller scores at once without reading it back from `out`.
-std::int16_t DrawCard(TableState& s, RandomSource& random, Card& out);
 
 }  // namespace vex

@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "state/Card.h"
+#include "state/Tries.h"
 
 namespace vex {
 
@@ -56,6 +57,8 @@ struct TableState {
     std::int16_t ShoeCardsLeft = 0;
     std::array<Card, kMaxCardsInRound> CardsOnTable{};
     std::int16_t CardsOnTableCount = 0;
+    // The shoe's next tries, made ahead from the random source's numbers.
+    ShoeTries Tries;
 };
 
 }  // namespace vex

@@ -112,10 +112,10 @@ class Game : public TableState {
     Hand SecondHand() { return {SplitCards, SplitTotal, SplitSoftAce, SplitCardSlot(1)}; }
     Hand DealerHand() { return {DealerCards, DealerTotal, DealerSoftAce, DealerCardSlot(1)}; }
     // Draws the n-th card of a hand into DrawnCard: kept at position n, scored as the hand's
-    // n-th card, shown. Inline: every card of every round comes through here, and a caller that
-    // names its hand and card reaches the hand's fields and its scoring rule directly.
+    // n-th card, shown.
     void DrawInto(const Hand& hand, int n) {
-        const std::int16_t value = DrawCard(*this, random_, DrawnCard);
+        DrawnCard = DrawCard(*this, random_);
+        const std::int16_t value = DrawnCard.Value;
         hand.cards[static_cast<std::size_t>(n)] = value;
         const Score before{hand.total, hand.soft};
         const Score after = n == 1   ? ScoreFirstCard(value)
@@ -170,8 +170,7 @@ class Game : public TableState {
     }
     void TurnHoleCard() { ChargeImage(HoleCardSuit, DealerCards[2], kHoleCardSlot); }
     void SettleMainHand();
-    // The dealer's draws and the main hand's settlement, one after the other in one place: the
-    // settlement compares the dealer's total just drawn without reading it back from memory.
+    // The dealer's draws and the main hand's settlement, one after the other.
     void DealerPlaysMainHand();
     struct SplitHand;
     SplitHand LeftHand();

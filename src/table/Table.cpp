@@ -3,6 +3,7 @@
 #include <array>
 #include <charconv>
 #include <limits>
+#include <utility>
 
 #include "state/Shoe.h"
 #include "state/TypedAmount.h"
@@ -16,20 +17,18 @@ constexpr std::string_view kPleaseBet = "Please bet...";
 // Bet is a 16-bit amount: no chip may take it further than this, whatever the table maximum.
 constexpr std::int32_t kLargestBet = std::numeric_limits<std::int16_t>::max();
 
+// The value of the chip whose own tag this is, 0 for none: the tags of kChips, one after the other.
+template <std::size_t... i>
+int OwnChipValue(std::string_view tag, std::index_sequence<i...>) {
+    int value = 0;
+    (void)((tag == kChips[i].Tag ? (value = kChips[i].Value, true) : false) || ...);
+    return value;
+}
+
 // The chip a tag stands for, 0 for none. The chips' own tags are known at once; any other text
 // is read as an amount and must come to one of the chips' values.
 int ChipValue(std::string_view tag) {
-    // A tag is a few characters: compared in place rather than through a call to the library.
-    auto same = [tag](std::string_view own) {
-        if (tag.size() != own.size()) return false;
-        for (std::size_t i = 0; i < own.size(); ++i)
-            if (tag[i] != own[i]) return false;
-        return true;
-    };
-    // Unrolled, each chip's tag is a constant of two or three characters.
-#pragma GCC unroll 4
-    for (const ChipDecl& chip : kChips)
-        if (same(chip.Tag)) return chip.Value;
+    if (const int own = OwnChipValue(tag, std::make_index_sequence<kChips.size()>())) return own;
     const auto amount = ReadTypedAmount(tag);
     for (int value : {500, 100, 50, 10})
         if (amount && *amount == value) return value;
@@ -37,9 +36,8 @@ int ChipValue(std::string_view tag) {
 }
 
 // Why a chip stayed off the bet, on the prompt: no credit left for it, or the bet would pass
-// the table's limit. Apart from the drop itself, which nearly always takes the chip.
-[[gnu::cold, gnu::noinline]] void RefuseChip(Control& prompt, bool within_limit,
-                                             std::int32_t limit) {
+// the table's limit.
+void RefuseChip(Control& prompt, bool within_limit, std::int32_t limit) {
     if (within_limit) {
         prompt.Caption.SetFixed("No credit left!");
     } else {

@@ -2,11 +2,8 @@
 // number of threads, paired or not, and give basic strategy its known edge.
 #include <gtest/gtest.h>
 
-#include <cstring>
-
 #include "Simulator.h"
 #include "Strategy.h"
-#include "state/Shoe.h"
 
 namespace vex::sim {
 namespace {
@@ -66,18 +63,6 @@ TEST(Run, ASeededRunRepeatsOnAnyThreadsPairedOrNotAndGivesBasicStrategyItsKnownE
     EXPECT_NEAR(one.StdDev(), 1.13, 0.02);
     config.seed = 43;
     EXPECT_NE(sim::Run(config).net_half_bets, one.net_half_bets);
-}
-
-// Repeatable runs rest on the seeded shoe: numbers made ahead of a reshuffle are dropped, so what
-// follows a reshuffle does not depend on how far the shoe had got.
-TEST(SeededShoe, AReshuffleDealsTheSameWhereverTheShoeStood) {
-    TableState a, b;
-    SeededRandom ra(7), rb(7);
-    for (int i = 0; i < 5; ++i) DrawCard(a, ra);  // a is five cards into its batch, b at its start
-    ShuffleShoe(a, ra);
-    ShuffleShoe(b, rb);
-    for (int i = 0; i < 100; ++i) DrawCard(a, ra), DrawCard(b, rb);
-    EXPECT_EQ(std::memcmp(a.ShoeUsed, b.ShoeUsed, sizeof a.ShoeUsed), 0) << "other cards dealt";
 }
 
 }  // namespace
