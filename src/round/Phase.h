@@ -27,40 +27,26 @@ struct PhaseControls {
     bool split_hit = false;     // bnCardSplit
     bool split_stand = false;   // bnStandSplit
     bool finish = false;        // bnStandSplit reads "Finish" rather than "Stand"
-    bool timer1 = false, timer2 = false, timer3 = false;
+    bool timer1 = false;
+    bool timer2 = false;
+    bool timer3 = false;
 };
 
-constexpr PhaseControls ControlsOf(RoundPhase p) {
-    PhaseControls c;
-    switch (p) {
-        case RoundPhase::Betting:
-            c.betting_open = c.deal = true;
-            break;
-        case RoundPhase::Shuffling:
-            c.betting_open = c.timer2 = true;
-            break;
-        case RoundPhase::Insurance:
-            break;
-        case RoundPhase::MainHand:
-            c.hit_stand = true;
-            break;
-        case RoundPhase::LeftHand:
-            c.split_hit = c.split_stand = true;
-            break;
-        case RoundPhase::PassingToRight:
-            c.timer3 = true;
-            break;
-        case RoundPhase::RightHand:
-            c.split_hit = c.split_stand = c.finish = true;
-            break;
-        case RoundPhase::RightHandDone:
-            c.split_stand = c.finish = true;
-            break;
-        case RoundPhase::Settled:
-            c.timer1 = true;
-            break;
-    }
-    return c;
+// In the order of the enumeration.
+inline constexpr PhaseControls kPhaseControls[] = {
+    {.betting_open = true, .deal = true},                      // Betting
+    {.betting_open = true, .timer2 = true},                    // Shuffling
+    {},                                                        // Insurance
+    {.hit_stand = true},                                       // MainHand
+    {.split_hit = true, .split_stand = true},                  // LeftHand
+    {.timer3 = true},                                          // PassingToRight
+    {.split_hit = true, .split_stand = true, .finish = true},  // RightHand
+    {.split_stand = true, .finish = true},                     // RightHandDone
+    {.timer1 = true},                                          // Settled
+};
+
+constexpr const PhaseControls& ControlsOf(RoundPhase p) {
+    return kPhaseControls[static_cast<int>(p)];
 }
 
 constexpr std::string_view PhaseName(RoundPhase p) {

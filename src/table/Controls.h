@@ -110,6 +110,11 @@ struct Timer {
         Enabled = true;
     }
     void Stop() { Enabled = false; }
+    // Started or stopped as `on` says.
+    void Run(bool on) {
+        Starts += on && !Enabled;
+        Enabled = on;
+    }
 };
 
 }  // namespace vex

@@ -136,7 +136,27 @@ class Game : public TableState {
     };
     // Moves the round to `phase` and sets the controls that follow from it: the round's buttons
     // and bnStandSplit's caption, the chips, Deal and Clear bet, and the timers.
-    void EnterPhase(RoundPhase phase, Offer offer = {});
+    // Inline: called with a known phase, each call comes down to the stores it makes.
+    void EnterPhase(RoundPhase phase, Offer offer = {}) {
+        const PhaseControls& c = ControlsOf(phase);
+        Phase = phase;
+        Form1Model& f = Form1;
+        f.bnCard.Visible = f.bnStay.Visible = c.hit_stand;
+        f.bnDouble.Visible = c.hit_stand && offer.double_down;
+        f.bnSplit.Visible = c.hit_stand && offer.split;
+        f.bnCardSplit.Visible = c.split_hit;
+        f.bnStandSplit.Visible = c.split_stand;
+        if (c.split_stand && c.finish) f.bnStandSplit.Caption.SetFixed("Finish");
+        if (c.split_stand && !c.finish) f.bnStandSplit.Caption.SetFixed("Stand");
+
+        f.ChipDraggable.fill(c.betting_open);
+        f.bnClear.Enabled = c.betting_open;
+        f.bnDeal.Enabled = c.deal;
+
+        f.Timer1.Run(c.timer1);
+        f.Timer2.Run(c.timer2);
+        f.Timer3.Run(c.timer3);
+    }
     // The round is paid: Timer1's tick clears the table.
     void EndRound() {
         record_.settled = true;

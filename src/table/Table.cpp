@@ -62,28 +62,6 @@ void Game::Form_Load() {
     EnterPhase(RoundPhase::Betting);
 }
 
-void Game::EnterPhase(RoundPhase phase, Offer offer) {
-    const PhaseControls c = ControlsOf(phase);
-    Phase = phase;
-    Form1Model& f = Form1;
-    f.bnCard.Visible = f.bnStay.Visible = c.hit_stand;
-    f.bnDouble.Visible = c.hit_stand && offer.double_down;
-    f.bnSplit.Visible = c.hit_stand && offer.split;
-    f.bnCardSplit.Visible = c.split_hit;
-    f.bnStandSplit.Visible = c.split_stand;
-    if (c.split_stand && c.finish) f.bnStandSplit.Caption.SetFixed("Finish");
-    if (c.split_stand && !c.finish) f.bnStandSplit.Caption.SetFixed("Stand");
-
-    f.ChipDraggable.fill(c.betting_open);
-    f.bnClear.Enabled = c.betting_open;
-    f.bnDeal.Enabled = c.deal;
-
-    auto run = [](Timer& timer, bool on) { on ? timer.Start() : timer.Stop(); };
-    run(f.Timer1, c.timer1);
-    run(f.Timer2, c.timer2);
-    run(f.Timer3, c.timer3);
-}
-
 void Game::SetTableDefaults() {
     InsuranceHalfBet = kTrue;
     RoundsSinceShuffle = 0;
