@@ -136,7 +136,6 @@ class Game : public TableState {
     };
     // Moves the round to `phase` and sets the controls that follow from it: the round's buttons
     // and bnStandSplit's caption, the chips, Deal and Clear bet, and the timers.
-    // Inline: called with a known phase, each call comes down to the stores it makes.
     void EnterPhase(RoundPhase phase, Offer offer = {}) {
         const PhaseControls& c = ControlsOf(phase);
         Phase = phase;
