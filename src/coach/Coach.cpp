@@ -146,6 +146,22 @@ class DealerGraph {
                     edges_.push_back({static_cast<std::uint8_t>(r), -1 - s.edge[r]});
             s.last = static_cast<std::uint32_t>(edges_.size());
         }
+        for (std::size_t i = 0; i < states_.size(); ++i)
+            for (std::uint32_t k = states_[i].ends; k < states_[i].last; ++k)
+                ends_[static_cast<std::size_t>(edges_[k].to)].push_back(
+                    {static_cast<std::uint32_t>(i), edges_[k].rank,
+                     static_cast<double>(states_[i].taken[edges_[k].rank])});
+        for (const auto& e : ends_) longest_end_ = std::max(longest_end_, e.size());
+        for (State& s : states_) {
+            s.step_first = static_cast<std::uint32_t>(steps_.size());
+            for (std::uint32_t k = s.first; k < s.ends; ++k)
+                steps_.push_back({edges_[k].rank, static_cast<std::uint32_t>(edges_[k].to),
+                                  static_cast<double>(s.taken[edges_[k].rank])});
+            for (int r = 1; r <= kRanks; ++r)
+                most_taken_[static_cast<std::size_t>(r)] = std::max(
+                    most_taken_[static_cast<std::size_t>(r)], static_cast<double>(s.taken[r]));
+            s.step_last = static_cast<std::uint32_t>(steps_.size());
+        }
     }
 
     // The dealer's final totals from the unseen cards `c` (n of them).
@@ -187,26 +203,40 @@ class DealerGraph {
         for (int j = 0; j < kLanes; ++j) reach[static_cast<std::size_t>(j)] = 1;
         const Lanes zero{};
         const Lanes n = LoadLanes(n_lanes);
-        Lanes ends[6] = {};
+        // Whether some lane may lack a card that a state's edge takes: only then is a count
+        // below what the dealer holds cut to none (with enough of each, no edge is short).
+        bool scarce = false;
+        for (int r = 1; r <= kRanks; ++r)
+            for (int j = 0; j < kLanes; ++j)
+                scarce |= counts[r * kLanes + j] < most_taken_[static_cast<std::size_t>(r)];
         for (std::size_t i = 0; i < states_.size(); ++i) {
             const State& s = states_[i];
             const Lanes left = n - static_cast<double>(s.cards);
-            const Lanes per_card = left > zero ? LoadLanes(&reach[i * kLanes]) / left : zero;
-            for (std::uint32_t k = s.first; k < s.ends; ++k) {
-                const int r = edges_[k].rank;
-                Lanes available = LoadLanes(counts + r * kLanes) - static_cast<double>(s.taken[r]);
-                available = available > zero ? available : zero;
-                double* to = &reach[static_cast<std::size_t>(edges_[k].to) * kLanes];
+            double* here = &reach[i * kLanes];
+            const Lanes per_card = left > zero ? LoadLanes(here) / left : zero;
+            for (std::uint32_t k = s.step_first; k < s.step_last; ++k) {
+                const Step& step = steps_[k];
+                Lanes available = LoadLanes(counts + step.rank * kLanes) - step.taken;
+                if (scarce) available = available > zero ? available : zero;
+                double* to = &reach[std::size_t{step.to} * kLanes];
                 StoreLanes(to, LoadLanes(to) + per_card * available);
             }
-            for (std::uint32_t k = s.ends; k < s.last; ++k) {
-                const int r = edges_[k].rank;
-                Lanes available = LoadLanes(counts + r * kLanes) - static_cast<double>(s.taken[r]);
-                available = available > zero ? available : zero;
-                ends[edges_[k].to] += per_card * available;
+            StoreLanes(here, per_card);  // reached from no later state: its place is free
+        }
+        // Each outcome's sum in the order Play adds it, kept in a register; the six sums go
+        // side by side, so that one waits for its last addition while the others go on.
+        Lanes sums[6] = {};
+        for (std::size_t k = 0; k < longest_end_; ++k) {
+#pragma GCC unroll 6
+            for (std::size_t o = 0; o < 6; ++o) {
+                if (k >= ends_[o].size()) continue;
+                const End& e = ends_[o][k];
+                Lanes available = LoadLanes(counts + e.rank * kLanes) - e.taken;
+                if (scarce) available = available > zero ? available : zero;
+                sums[o] += LoadLanes(&reach[std::size_t{e.state} * kLanes]) * available;
             }
         }
-        for (int o = 0; o < 6; ++o) StoreLanes(out + o * kLanes, ends[o]);
+        for (std::size_t o = 0; o < 6; ++o) StoreLanes(out + o * kLanes, sums[o]);
     }
 
   private:
@@ -218,10 +248,21 @@ class DealerGraph {
         Flag soft = kFalse;
         std::array<int, kRanks + 1> edge{};  // a state's index, or -1 - outcome when it ends
         std::uint32_t first = 0, ends = 0, last = 0;  // its edges: on to states, then the ends
+        std::uint32_t step_first = 0, step_last = 0;  // the first of those, for PlayMany
     };
     struct Edge {
         std::uint8_t rank;
         int to;  // a state's index, or an outcome
+    };
+    struct Step {  // a card that leads on to another state
+        std::uint32_t rank;
+        std::uint32_t to;
+        double taken;  // cards of that rank the dealer holds before it
+    };
+    struct End {
+        std::uint32_t state;
+        std::uint32_t rank;
+        double taken;  // cards of that rank the dealer holds in that state
     };
 
     int Target(std::size_t from, int r, Score hand) {
@@ -241,6 +282,10 @@ class DealerGraph {
 
     std::vector<State> states_;
     std::vector<Edge> edges_;
+    std::array<std::vector<End>, 6> ends_;  // the cards that end the hand, by outcome
+    std::size_t longest_end_ = 0;
+    std::vector<Step> steps_;                      // from state i: steps_[first, ends)
+    std::array<double, kRanks + 1> most_taken_{};  // of each rank, in any state
     std::map<std::uint64_t, int> index_;
 };
 
@@ -393,8 +438,11 @@ struct Engine::Impl {
     }
     void Flush() {
         if (lanes == 0) return;
-        for (int j = lanes; j < kLanes; ++j)
-            lane_n[static_cast<std::size_t>(j)] = 0;  // empty lanes: no card to draw
+        for (int j = lanes; j < kLanes; ++j) {  // empty lanes: no card to draw, none short
+            lane_n[static_cast<std::size_t>(j)] = 0;
+            for (int r = 1; r <= kRanks; ++r)
+                lane_counts[static_cast<std::size_t>(r * kLanes + j)] = kMaxTens;
+        }
         graph->PlayMany(lane_counts.data(), lane_n.data(), lane_reach, lane_out.data());
         const auto more = static_cast<std::uint32_t>(up);
         for (int j = 0; j < lanes; ++j) {
