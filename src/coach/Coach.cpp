@@ -354,6 +354,22 @@ class Memo {
         s.more = more;
         return s.value;
     }
+    // Puts the key in the table: false if it was there already (one look instead of two).
+    bool Mark(std::uint64_t cards, std::uint32_t more) {
+        if (used_ + 1 > slots_.size() / 2) {
+            if (Find(cards, more)) return false;
+            Claim(cards, more);
+            return true;
+        }
+        std::size_t i = Hash(cards, more);
+        for (; slots_[i].stamp == stamp_; i = (i + 1) & mask_)
+            if (slots_[i].cards == cards && slots_[i].more == more) return false;
+        ++used_;
+        slots_[i].stamp = stamp_;
+        slots_[i].cards = cards;
+        slots_[i].more = more;
+        return true;
+    }
 
   private:
     struct Slot {
@@ -459,8 +475,7 @@ struct Engine::Impl {
     Memo<char> planned{13};
     void PlanBest(Score hand, int cards_in_hand) {
         const std::uint32_t more = ValueKey(hand, cards_in_hand);
-        if (value_memo.Find(cards, more) || planned.Find(cards, more)) return;
-        planned.Claim(cards, more) = 1;
+        if (value_memo.Find(cards, more) || !planned.Mark(cards, more)) return;
         if (n == 0 || !CannotBust(hand)) Want();
         if (n > 0) PlanHit(hand, cards_in_hand);
     }
@@ -626,6 +641,9 @@ struct Engine::Impl {
         left_fixed = 0;
     }
 
+    double DealtRound(int p1, int p2);
+    void PlanRound(int p1, int p2);
+
     bool Begin(const Composition& unseen, int up_value) {
         // Room for a decision's values, so that the values asked for before it are not lost in
         // the middle of it.
@@ -710,8 +728,72 @@ Advice Engine::Advise(const TableState& s, const Composition& unseen, Decision d
     return advice;
 }
 
-double Engine::EdgeBeforeDeal(const Composition&) {
-    return 0;  // not yet worked out
+// The round from the deal on, with the cards taken out of `c` and the dealer's up card set: the
+// naturals, insurance where it is worth more than none, then the best of the hand's choices.
+// Tens are never split: the composition does not say whether two of them are the same card, as
+// a split asks, and off a six-deck shoe two tens stand.
+double Engine::Impl::DealtRound(int p1, int p2) {
+    const Score hand = ScoreSecondCard(ScoreFirstCard(p1), p2);
+    const double q0 = NoBlackjack();
+    if (hand.Total == 21) return 1.5 * q0;  // a blackjack pays 3 to 2, and pushes the dealer's
+    double best = std::max({StandW(hand.Total), HitW(hand, 2), DoubleW(hand)});
+    if (p1 == p2 && p1 != 10) best = std::max(best, 2 * SplitHandW(p1));
+    const double p_blackjack = 1 - q0;
+    double net = -p_blackjack + best;
+    if (up == 1) net += std::max(0.0, p_blackjack - 0.5);  // insurance of half the bet
+    return net;
+}
+
+void Engine::Impl::PlanRound(int p1, int p2) {
+    const Score hand = ScoreSecondCard(ScoreFirstCard(p1), p2);
+    if (hand.Total == 21) return;
+    Want();
+    PlanHit(hand, 2);
+    PlanDouble(hand);
+    if (p1 == p2 && p1 != 10) PlanSplitHand(p1);
+}
+
+double Engine::EdgeBeforeDeal(const Composition& unseen) {
+    Impl& e = *impl_;
+    // Room for every hand against every up card: some 15,000 dealer's odds.
+    e.dealer_memo.Reserve(16);
+    e.value_memo.Reserve(17);
+    e.planned.Reserve(14);
+    if (!e.Load(unseen) || e.n < 4) return 0;
+    double edge = 0;
+    for (int up = 1; up <= kRanks; ++up) {
+        if (e.c[up] == 0) continue;
+        const double p_up = static_cast<double>(e.c[up]) / e.n;
+        e.Facing(up);
+        e.dealer_memo.MakeRoom(8192);
+        e.value_memo.MakeRoom(16384);
+        e.planned.Clear();
+        e.Take(up);
+        // The player's two cards, in either order: first every dealer's odds the hands will
+        // look at, eight at a time, then the hands.
+        const double pairs = static_cast<double>(e.n) * (e.n - 1);
+        for (int pass = 0; pass < 2; ++pass) {
+            for (int p1 = 1; p1 <= kRanks; ++p1) {
+                if (e.c[p1] == 0) continue;
+                const double w1 = e.c[p1];
+                e.Take(p1);
+                for (int p2 = p1; p2 <= kRanks; ++p2) {
+                    if (e.c[p2] == 0) continue;
+                    const double ways = (p1 == p2 ? 1 : 2) * w1 * e.c[p2];
+                    e.Take(p2);
+                    if (pass == 0)
+                        e.PlanRound(p1, p2);
+                    else
+                        edge += p_up * ways / pairs * e.DealtRound(p1, p2);
+                    e.PutBack(p2);
+                }
+                e.PutBack(p1);
+            }
+            if (pass == 0) e.Flush();
+        }
+        e.PutBack(up);
+    }
+    return edge;
 }
 
 }  // namespace vex::coach
