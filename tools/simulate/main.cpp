@@ -150,6 +150,18 @@ std::string Millions(double n) {
     return text;
 }
 
+// A rate readable at any speed: "8.59 M", "4.3 k", "950" (rounds a second).
+std::string Rate(double per_second) {
+    char text[32];
+    if (per_second >= 1e6)
+        std::snprintf(text, sizeof text, "%.2f M", per_second / 1e6);
+    else if (per_second >= 1e3)
+        std::snprintf(text, sizeof text, "%.1f k", per_second / 1e3);
+    else
+        std::snprintf(text, sizeof text, "%.0f", per_second);
+    return text;
+}
+
 void DrawProgress(std::uint64_t done, std::uint64_t total, double seconds) {
     constexpr int kWidth = 30;
     const double part = total ? static_cast<double>(done) / static_cast<double>(total) : 1;
@@ -160,7 +172,7 @@ void DrawProgress(std::uint64_t done, std::uint64_t total, double seconds) {
     const double rate = seconds > 0 ? static_cast<double>(done) / seconds : 0;
     const double eta = rate > 0 ? static_cast<double>(total - done) / rate : 0;
     std::fprintf(stderr, "\r[%s] %5.1f%%  %s rounds  %s rounds/s  %.0f s left  ", bar, 100 * part,
-                 Millions(static_cast<double>(done)).c_str(), Millions(rate).c_str(), eta);
+                 Millions(static_cast<double>(done)).c_str(), Rate(rate).c_str(), eta);
     std::fflush(stderr);
 }
 
@@ -201,7 +213,7 @@ void PrintReport(const Config& config, const vex::sim::Tally& t, double seconds)
     std::printf("  %-15s %8.4f%%\n", "insurance won",
                 100 * static_cast<double>(t.insurance_won) / rounds);
 
-    std::printf("\nspeed: %.2f M rounds/s on %d threads (%.1f s)\n", rounds / seconds / 1e6,
+    std::printf("\nspeed: %s rounds/s on %d threads (%.1f s)\n", Rate(rounds / seconds).c_str(),
                 vex::sim::ThreadCount(config), seconds);
 }
 
