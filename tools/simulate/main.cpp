@@ -33,6 +33,7 @@ constexpr const char* kUsage =
     "      --insurance R     insurance limit: half (half the bet, default) or unlimited\n"
     "      --take-insurance  take insurance of half the bet whenever it is offered\n"
     "                        (the strategies never take it otherwise)\n"
+    "      --fresh-shoe      deal every round off the top of a freshly shuffled shoe\n"
     "  -j, --threads N       threads, each with its own game and shoe (default: every core)\n"
     "  -q, --quiet           no progress bar\n"
     "  -h, --help            this text\n";
@@ -132,6 +133,8 @@ Config ParseArgs(int argc, char** argv) {
                 Fail("unknown insurance limit: " + std::string(s));
         } else if (arg == "--take-insurance") {
             config.take_insurance = true;
+        } else if (arg == "--fresh-shoe") {
+            config.fresh_shoe = true;
         } else if (arg == "-j" || arg == "--threads") {
             config.threads = static_cast<int>(ParseCount(value(), "--threads"));
         } else if (arg == "-q" || arg == "--quiet") {
@@ -188,6 +191,7 @@ void PrintReport(const Config& config, const vex::sim::Tally& t, double seconds)
         std::printf("seed %" PRIu64 "\n", *config.seed);
     else
         std::printf("seed: none, shoes reseeded from the clock\n");
+    if (config.fresh_shoe) std::printf("every round off the top of a freshly shuffled shoe\n");
 
     const double mean = t.Mean(), ci = t.Ci95();
     std::printf(
