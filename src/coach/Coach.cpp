@@ -20,8 +20,8 @@
 #include "coach/Coach.h"
 
 #include <algorithm>
-#include <cstring>
 #include <map>
+#include <stdexcept>
 #include <vector>
 
 #include "state/Scoring.h"
@@ -39,22 +39,10 @@ constexpr int Point(int value) {
 using DealerOdds = std::array<double, 6>;
 
 // Eight compositions side by side: the dealer's odds are worked out for the cards a hand may
-// draw next all at once, in the lanes of a vector.
+// draw next all at once, each lane of a small array one composition, in loops of a fixed count
+// that the compiler turns into vector instructions.
 constexpr int kLanes = 8;
-using Lanes = double __attribute__((vector_size(kLanes * sizeof(double))));
-// Lanes are kept in plain arrays of doubles (kLanes a piece) and moved in and out whole. These
-// two are always inlined, so how a vector would be passed between functions does not matter
-// (GCC's note on it is silenced down to the dealer's graph, their only user).
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wpsabi"
-[[gnu::always_inline]] inline Lanes LoadLanes(const double* p) {
-    Lanes v;
-    std::memcpy(&v, p, sizeof v);
-    return v;
-}
-[[gnu::always_inline]] inline void StoreLanes(double* p, const Lanes& v) {
-    std::memcpy(p, &v, sizeof v);
-}
+using Lanes = std::array<double, kLanes>;
 
 // The net of one hand that stands on `total` against each dealer outcome.
 double AgainstDealer(int total, const DealerOdds& d) {
@@ -146,21 +134,33 @@ class DealerGraph {
                     edges_.push_back({static_cast<std::uint8_t>(r), -1 - s.edge[r]});
             s.last = static_cast<std::uint32_t>(edges_.size());
         }
+        for (const State& s : states_)
+            for (int r = 1; r <= kRanks; ++r)
+                most_taken_[static_cast<std::size_t>(r)] =
+                    std::max(most_taken_[static_cast<std::size_t>(r)], int{s.taken[r]});
+        for (int r = 1, row = 0; r <= kRanks; ++r) {
+            row_of_[static_cast<std::size_t>(r)] = row;
+            row += most_taken_[static_cast<std::size_t>(r)] + 1;
+            if (row > kMaxRows) throw std::logic_error("the dealer's graph holds too many cards");
+        }
+        for (const State& s : states_)
+            if (s.cards > kMaxCards) throw std::logic_error("a dealer's hand of too many cards");
+        auto row = [&](const State& s, int r) {
+            return static_cast<std::uint32_t>(row_of_[static_cast<std::size_t>(r)] + s.taken[r]);
+        };
         for (std::size_t i = 0; i < states_.size(); ++i)
             for (std::uint32_t k = states_[i].ends; k < states_[i].last; ++k)
                 ends_[static_cast<std::size_t>(edges_[k].to)].push_back(
-                    {static_cast<std::uint32_t>(i), edges_[k].rank,
-                     static_cast<double>(states_[i].taken[edges_[k].rank])});
-        for (const auto& e : ends_) longest_end_ = std::max(longest_end_, e.size());
-        for (State& s : states_) {
-            s.step_first = static_cast<std::uint32_t>(steps_.size());
-            for (std::uint32_t k = s.first; k < s.ends; ++k)
-                steps_.push_back({edges_[k].rank, static_cast<std::uint32_t>(edges_[k].to),
-                                  static_cast<double>(s.taken[edges_[k].rank])});
-            for (int r = 1; r <= kRanks; ++r)
-                most_taken_[static_cast<std::size_t>(r)] = std::max(
-                    most_taken_[static_cast<std::size_t>(r)], static_cast<double>(s.taken[r]));
-            s.step_last = static_cast<std::uint32_t>(steps_.size());
+                    {static_cast<std::uint32_t>(i), row(states_[i], edges_[k].rank)});
+        std::vector<std::vector<Step>> from(states_.size());
+        for (std::size_t i = 0; i < states_.size(); ++i)
+            for (std::uint32_t k = states_[i].first; k < states_[i].ends; ++k)
+                from[static_cast<std::size_t>(edges_[k].to)].push_back(
+                    {static_cast<std::uint32_t>(i), row(states_[i], edges_[k].rank)});
+        for (std::size_t i = 0; i < states_.size(); ++i) {
+            states_[i].from_first = static_cast<std::uint32_t>(from_.size());
+            from_.insert(from_.end(), from[i].begin(), from[i].end());
+            states_[i].from_last = static_cast<std::uint32_t>(from_.size());
         }
     }
 
@@ -192,55 +192,68 @@ class DealerGraph {
         }
     }
 
-    // The same for kLanes compositions at once, the lanes of one vector: `counts` holds the
-    // lanes of each rank's count, `out` those of each outcome. Each lane does exactly the
-    // arithmetic of Play, in the same order (a card that is not there adds +0), so its odds are
-    // the same to the last bit.
-    __attribute__((target_clones("avx512f", "avx2", "default"))) void PlayMany(
-        const double* counts, const double* n_lanes, std::vector<double>& reach,
-        double* out) const {
-        reach.assign(states_.size() * kLanes, 0.0);
-        for (int j = 0; j < kLanes; ++j) reach[static_cast<std::size_t>(j)] = 1;
-        const Lanes zero{};
-        const Lanes n = LoadLanes(n_lanes);
-        // Whether some lane may lack a card that a state's edge takes: only then is a count
-        // below what the dealer holds cut to none (with enough of each, no edge is short).
-        bool scarce = false;
+    // The same for kLanes compositions at once: `counts` holds the lanes of each rank's count,
+    // `out` those of each outcome. Each lane does exactly the arithmetic of Play, in the same
+    // order (a card that is not there adds +0), so its odds are the same to the last bit.
+    void PlayMany(const double* counts, const double* n_lanes, std::vector<double>& reach,
+                  double* out) const {
+        // The cards of each rank left to draw, once for each number of them the dealer may hold
+        // (cut to none below that): a step reads its row rather than working it out.
+        std::array<Lanes, kMaxRows> available;
         for (int r = 1; r <= kRanks; ++r)
-            for (int j = 0; j < kLanes; ++j)
-                scarce |= counts[r * kLanes + j] < most_taken_[static_cast<std::size_t>(r)];
+            for (int t = 0; t <= most_taken_[static_cast<std::size_t>(r)]; ++t) {
+                Lanes& row =
+                    available[static_cast<std::size_t>(row_of_[static_cast<std::size_t>(r)] + t)];
+                for (int j = 0; j < kLanes; ++j) {
+                    const double a = counts[r * kLanes + j] - t;
+                    row[static_cast<std::size_t>(j)] = a > 0 ? a : 0;
+                }
+            }
+        // The cards left in each lane once the dealer holds `cards` of them: each state's
+        // chance is divided by that, or by one and then cut to none where no card is left.
+        std::array<Lanes, kMaxCards + 1> divisor, kept;
+        for (std::size_t cards = 0; cards <= kMaxCards; ++cards)
+            for (std::size_t j = 0; j < kLanes; ++j) {
+                const double left = n_lanes[j] - static_cast<double>(cards);
+                divisor[cards][j] = left > 0 ? left : 1;
+                kept[cards][j] = left > 0 ? 1 : 0;
+            }
+        // Each state's chance gathered from the states that lead to it, in the order Play adds
+        // them (by the state they leave), then shared among the cards left: `reach` keeps that
+        // share. The sums stay in registers, where adding into the next states went through
+        // memory, and no state's place is written twice.
+        reach.resize(states_.size() * kLanes);
         for (std::size_t i = 0; i < states_.size(); ++i) {
             const State& s = states_[i];
-            const Lanes left = n - static_cast<double>(s.cards);
+            Lanes p{};
+            if (i == 0) p.fill(1);
+            for (std::uint32_t k = s.from_first; k < s.from_last; ++k) {
+                const Step& from = from_[k];
+                const Lanes& a = available[from.row];
+                const double* share = &reach[std::size_t{from.state} * kLanes];
+                for (std::size_t j = 0; j < kLanes; ++j) p[j] += share[j] * a[j];
+            }
+            const Lanes& d = divisor[s.cards];
+            const Lanes& keep = kept[s.cards];
             double* here = &reach[i * kLanes];
-            const Lanes per_card = left > zero ? LoadLanes(here) / left : zero;
-            for (std::uint32_t k = s.step_first; k < s.step_last; ++k) {
-                const Step& step = steps_[k];
-                Lanes available = LoadLanes(counts + step.rank * kLanes) - step.taken;
-                if (scarce) available = available > zero ? available : zero;
-                double* to = &reach[std::size_t{step.to} * kLanes];
-                StoreLanes(to, LoadLanes(to) + per_card * available);
-            }
-            StoreLanes(here, per_card);  // reached from no later state: its place is free
+            for (std::size_t j = 0; j < kLanes; ++j) here[j] = p[j] / d[j] * keep[j];
         }
-        // Each outcome's sum in the order Play adds it, kept in a register; the six sums go
-        // side by side, so that one waits for its last addition while the others go on.
-        Lanes sums[6] = {};
-        for (std::size_t k = 0; k < longest_end_; ++k) {
-#pragma GCC unroll 6
-            for (std::size_t o = 0; o < 6; ++o) {
-                if (k >= ends_[o].size()) continue;
-                const End& e = ends_[o][k];
-                Lanes available = LoadLanes(counts + e.rank * kLanes) - e.taken;
-                if (scarce) available = available > zero ? available : zero;
-                sums[o] += LoadLanes(&reach[std::size_t{e.state} * kLanes]) * available;
+        // Each outcome's sum in the order Play adds it.
+        for (std::size_t o = 0; o < 6; ++o) {
+            Lanes sum{};
+            for (const Step& e : ends_[o]) {
+                const Lanes& a = available[e.row];
+                const double* p = &reach[std::size_t{e.state} * kLanes];
+                for (std::size_t j = 0; j < kLanes; ++j) sum[j] += p[j] * a[j];
             }
+            for (std::size_t j = 0; j < kLanes; ++j) out[o * kLanes + j] = sum[j];
         }
-        for (std::size_t o = 0; o < 6; ++o) StoreLanes(out + o * kLanes, sums[o]);
     }
 
   private:
     static constexpr int kNoEdge = -100;
+    static constexpr int kMaxRows = 64;
+    static constexpr std::size_t kMaxCards = 16;  // a dealer's hand below 17 holds fewer
     struct State {
         std::array<std::uint8_t, kRanks + 1> taken{};
         std::uint8_t cards = 0;
@@ -248,21 +261,16 @@ class DealerGraph {
         Flag soft = kFalse;
         std::array<int, kRanks + 1> edge{};  // a state's index, or -1 - outcome when it ends
         std::uint32_t first = 0, ends = 0, last = 0;  // its edges: on to states, then the ends
-        std::uint32_t step_first = 0, step_last = 0;  // the first of those, for PlayMany
+        std::uint32_t from_first = 0, from_last = 0;  // the states that lead here: from_
     };
     struct Edge {
         std::uint8_t rank;
         int to;  // a state's index, or an outcome
     };
-    struct Step {  // a card that leads on to another state
-        std::uint32_t rank;
-        std::uint32_t to;
-        double taken;  // cards of that rank the dealer holds before it
-    };
-    struct End {
-        std::uint32_t state;
-        std::uint32_t rank;
-        double taken;  // cards of that rank the dealer holds in that state
+    // A card that leads from a state to another one or to an outcome.
+    struct Step {
+        std::uint32_t state;  // where it is drawn
+        std::uint32_t row;    // of PlayMany's cards left: its rank and those the dealer holds
     };
 
     int Target(std::size_t from, int r, Score hand) {
@@ -282,14 +290,12 @@ class DealerGraph {
 
     std::vector<State> states_;
     std::vector<Edge> edges_;
-    std::array<std::vector<End>, 6> ends_;  // the cards that end the hand, by outcome
-    std::size_t longest_end_ = 0;
-    std::vector<Step> steps_;                      // from state i: steps_[first, ends)
-    std::array<double, kRanks + 1> most_taken_{};  // of each rank, in any state
+    std::array<std::vector<Step>, 6> ends_;  // the cards that end the hand, by outcome
+    std::vector<Step> from_;  // the cards into each state, in the order of the states they leave
+    std::array<int, kRanks + 1> most_taken_{};  // of each rank, in any state
+    std::array<int, kRanks + 1> row_of_{};      // PlayMany's row of each rank with none taken
     std::map<std::uint64_t, int> index_;
 };
-
-#pragma GCC diagnostic pop
 
 const DealerGraph& GraphFor(int up) {
     static const std::array<DealerGraph, kRanks> graphs = {
@@ -454,10 +460,10 @@ struct Engine::Impl {
     }
     void Flush() {
         if (lanes == 0) return;
-        for (int j = lanes; j < kLanes; ++j) {  // empty lanes: no card to draw, none short
+        for (int j = lanes; j < kLanes; ++j) {  // empty lanes: no card to draw
             lane_n[static_cast<std::size_t>(j)] = 0;
             for (int r = 1; r <= kRanks; ++r)
-                lane_counts[static_cast<std::size_t>(r * kLanes + j)] = kMaxTens;
+                lane_counts[static_cast<std::size_t>(r * kLanes + j)] = 0;
         }
         graph->PlayMany(lane_counts.data(), lane_n.data(), lane_reach, lane_out.data());
         const auto more = static_cast<std::uint32_t>(up);
