@@ -22,6 +22,7 @@
 #include <algorithm>
 #include <map>
 #include <stdexcept>
+#include <utility>
 #include <vector>
 
 #include "state/Scoring.h"
@@ -39,10 +40,19 @@ constexpr int Point(int value) {
 using DealerOdds = std::array<double, 6>;
 
 // Eight compositions side by side: the dealer's odds are worked out for the cards a hand may
-// draw next all at once, each lane of a small array one composition, in loops of a fixed count
-// that the compiler turns into vector instructions.
+// draw next all at once, each lane of a small array one composition. The hot sums are written
+// out lane by lane (EachLane), which the compiler packs into vector instructions at -O2.
 constexpr int kLanes = 8;
 using Lanes = std::array<double, kLanes>;
+// f(0), ..., f(kLanes - 1) written out one after the other, so that the lanes' sums can stay in
+// registers: a loop over them would keep them in memory.
+template <class F>
+inline void EachLane(F f) {
+    [&]<std::size_t... J>(std::index_sequence<J...>) {
+        (f(J), ...);
+    }
+    (std::make_index_sequence<kLanes>{});
+}
 
 // The net of one hand that stands on `total` against each dealer outcome.
 double AgainstDealer(int total, const DealerOdds& d) {
@@ -231,12 +241,12 @@ class DealerGraph {
                 const Step& from = from_[k];
                 const Lanes& a = available[from.row];
                 const double* share = &reach[std::size_t{from.state} * kLanes];
-                for (std::size_t j = 0; j < kLanes; ++j) p[j] += share[j] * a[j];
+                EachLane([&](std::size_t j) { p[j] += share[j] * a[j]; });
             }
             const Lanes& d = divisor[s.cards];
             const Lanes& keep = kept[s.cards];
             double* here = &reach[i * kLanes];
-            for (std::size_t j = 0; j < kLanes; ++j) here[j] = p[j] / d[j] * keep[j];
+            EachLane([&](std::size_t j) { here[j] = p[j] / d[j] * keep[j]; });
         }
         // Each outcome's sum in the order Play adds it.
         for (std::size_t o = 0; o < 6; ++o) {
@@ -244,7 +254,7 @@ class DealerGraph {
             for (const Step& e : ends_[o]) {
                 const Lanes& a = available[e.row];
                 const double* p = &reach[std::size_t{e.state} * kLanes];
-                for (std::size_t j = 0; j < kLanes; ++j) sum[j] += p[j] * a[j];
+                EachLane([&](std::size_t j) { sum[j] += p[j] * a[j]; });
             }
             for (std::size_t j = 0; j < kLanes; ++j) out[o * kLanes + j] = sum[j];
         }
