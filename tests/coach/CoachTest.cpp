@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <map>
+#include <random>
 #include <ranges>
 #include <vector>
 
@@ -173,6 +175,134 @@ TEST(CoachExhaustive, EveryActionMatchesEveryOrderOfASmallShoe) {
             }
         }
     }
+}
+
+// The round before the deal from the exhaustive reading: every up card and two cards, the
+// naturals, half the bet of insurance when it is worth more, then the best play (tens not split).
+double EdgeByEveryDeal(const Counts& shoe) {
+    double edge = 0, n = Composition{shoe}.total();
+    for (int up = 1; up <= 10; ++up) {
+        if (shoe[up] == 0) continue;
+        Counts c = shoe;
+        const double p_up = c[up]-- / n;
+        Reference x(up, 0);
+        for (int p1 = 1; p1 <= 10; ++p1)
+            for (int p2 = p1; p2 <= 10; ++p2) {
+                const double ways = (p1 == p2 ? 1 : 2) * c[p1] * (c[p2] - (p1 == p2));
+                if (ways <= 0) continue;
+                --c[p1], --c[p2];
+                const double bj = x.blackjack ? c[x.blackjack] / (n - 3) : 0;
+                const Score hand = ScoreHand({p1, p2});
+                double v = 1.5 * (1 - bj);
+                if (hand.Total != 21) {
+                    double play =
+                        std::max({x.Dealer(c, hand.Total), x.Hit(c, hand, 2), x.Double(c, hand)});
+                    if (p1 == p2 && p1 != 10) play = std::max(play, 2 * x.SplitHand(c, p1));
+                    v = -bj + (1 - bj) * play + (up == 1) * std::max(0.0, bj - 0.5);
+                }
+                edge += p_up * ways / ((n - 1) * (n - 2)) * v;
+                ++c[p1], ++c[p2];
+            }
+    }
+    return edge;
+}
+
+TEST(CoachEdge, MatchesEveryDealOfSmallShoes) {
+    const Counts shoes[] = {{0, 2, 2, 2, 2, 2, 2, 2, 2, 2, 8},  // pairs of every kind split
+                            {0, 3, 1, 2, 1, 3, 2, 1, 2, 2, 6},
+                            {0, 1, 1, 1, 1, 2, 1, 1, 1, 1, 6}};  // 16 cards
+    Engine engine;
+    for (const Counts& shoe : shoes)
+        EXPECT_NEAR(engine.EdgeBeforeDeal(Composition{shoe}), EdgeByEveryDeal(shoe), 1e-9);
+}
+
+// One round dealt from the top of `cards` (shuffled) and played by the coach's choices, as the
+// table plays it: naturals, insurance, the hand (or a split's two), the dealer to 17.
+double PlayedByTheCoach(Engine& engine, const std::vector<int>& cards, Counts unseen) {
+    std::size_t top = 0;
+    auto draw = [&] { return --unseen[cards[top]], cards[top++]; };
+    const int p1 = draw(), p2 = draw(), up = draw(), hole = draw();
+    const Score dealt = ScoreSecondCard(ScoreFirstCard(up), hole);
+    auto best = [&](const Spot& spot, bool first_two) {
+        Counts hidden = unseen;
+        ++hidden[hole];
+        const bool pair = first_two && p1 == p2 && p1 != 10;
+        return engine.Advise(StateOf(spot), Composition{hidden}, spot.decision, first_two, pair)
+            .best;
+    };
+    if (ScoreHand({p1, p2}).Total == 21) return dealt.Total == 21 ? 0 : 1.5;
+    double net = 0;
+    if (up == 1 && best({{p1, p2}, up, Decision::Insurance}, true) == Action::Insurance)
+        net = dealt.Total == 21 ? 0.5 : -0.5;
+    if (dealt.Total == 21) return net - 1;
+
+    std::vector<int> hand = {p1, p2}, right;
+    double stake = 1;
+    auto ended = [](const std::vector<int>& h) { return ScoreHand(h).Total > 21 || h.size() == 6; };
+    // Plays one hand to its end; `spot` says which.
+    auto play = [&](std::vector<int>& h, auto spot) {
+        while (!ended(h)) {
+            const Action a = best(spot(), false);
+            if (a == Action::Stand) return;
+            h.push_back(draw());
+        }
+    };
+    switch (best({hand, up}, true)) {
+        case Action::Hit:
+            hand.push_back(draw());
+            play(hand, [&] { return Spot{hand, up}; });
+            break;
+        case Action::Double:
+            stake = 2;
+            hand.push_back(draw());
+            break;
+        case Action::Split:
+            hand = {p1, draw()}, right = {p2};
+            play(hand, [&] { return Spot{hand, up, Decision::LeftHand, right}; });
+            right.push_back(draw());
+            play(right, [&] { return Spot{hand, up, Decision::RightHand, right}; });
+            break;
+        default:
+            break;
+    }
+    Score dealer = dealt;
+    while (dealer.Total < 17) dealer = ScoreNextCard(dealer, draw());
+    for (const auto& h : {hand, right})
+        if (!h.empty()) {
+            const int total = h.size() == 6 && ScoreHand(h).Total <= 21 ? 99 : ScoreHand(h).Total;
+            net += stake * Net(total, dealer.Total);
+        }
+    return net;
+}
+
+TEST(CoachEdge, MatchesRoundsPlayedByTheCoachFromADepletedShoe) {
+    const Counts shoe = {0, 9, 5, 6, 4, 5, 7, 9, 8, 6, 35};  // 94 cards, rich in tens and aces
+    std::vector<int> cards;
+    for (int r = 1; r <= 10; ++r) cards.insert(cards.end(), std::size_t(shoe[r]), r);
+    Engine engine;
+    std::mt19937_64 random(11);
+    constexpr int kRounds = 50'000;
+    double sum = 0, squares = 0;
+    for (int i = 0; i < kRounds; ++i) {
+        std::shuffle(cards.begin(), cards.end(), random);
+        const double net = PlayedByTheCoach(engine, cards, shoe);
+        sum += net, squares += net * net;
+    }
+    const double mean = sum / kRounds;
+    const double ci99 = 2.576 * std::sqrt((squares / kRounds - mean * mean) / kRounds);
+    EXPECT_NEAR(mean, engine.EdgeBeforeDeal(Composition{shoe}), ci99);
+}
+
+// The left hand of a split is the right hand's alone: the next decision starts without it.
+TEST(CoachEngine, ADecisionAfterASplitsRightHandLeavesTheLeftHandOut) {
+    const Composition shoe{{0, 2, 2, 2, 2, 2, 2, 2, 2, 2, 8}};
+    const Spot hand{{10, 6}, 10}, right{{10, 8}, 7, Decision::RightHand, {8, 3}};
+    Engine fresh, after_split;
+    after_split.Advise(StateOf(right), shoe, right.decision, true, true);
+    const Advice want = fresh.Advise(StateOf(hand), shoe, hand.decision, true, true);
+    const Advice got = after_split.Advise(StateOf(hand), shoe, hand.decision, true, true);
+    for (const ActionValue& v : want.values())
+        EXPECT_EQ(got.ValueOf(v.action), v.ev) << int(v.action);
 }
 
 TEST(CoachUnseen, TheHoleCardIsUnseenAndAnEmptiedShoeIsReadAfterItsRefill) {

@@ -10,6 +10,8 @@
 #include <stdexcept>
 #include <thread>
 
+#include "state/Shoe.h"
+
 namespace vex::sim {
 
 namespace {
@@ -153,6 +155,11 @@ RoundResult SimTable::PlayRound() {
     platform_->took = false;
     predicted_.reset();
     RoundResult r;
+    if (config_.fresh_shoe) {  // the shuffle the deal does every 20 rounds, before each round
+        ShuffleShoe(g, *random_);
+        g.RoundsSinceShuffle = 0;
+        r.shuffled = true;
+    }
     g.bnDeal_Click();
     if (g.Phase == RoundPhase::Shuffling) {  // the reshuffle's pause, then the deal
         r.shuffled = true;

@@ -89,6 +89,7 @@ struct Config {
     int limits = 0;               // the Table Rules choice: 0 10-500, 1 50-2000, 2 10-unlimited
     int insurance_rule = 0;       // 0 up to half the bet, 1 up to the credit
     bool take_insurance = false;  // take half the bet whenever it is offered
+    bool fresh_shoe = false;      // every round dealt off the top of a freshly shuffled shoe
     StrategyKind strategy = StrategyKind::Basic;
     // Also plays this strategy from the same game and shoe before every round (RunPaired).
     std::optional<StrategyKind> versus;

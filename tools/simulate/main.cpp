@@ -33,6 +33,7 @@ constexpr const char* kUsage =
     "      --insurance R     insurance limit: half (half the bet, default) or unlimited\n"
     "      --take-insurance  take insurance of half the bet whenever it is offered\n"
     "                        (the strategies never take it otherwise)\n"
+    "      --fresh-shoe      deal every round off the top of a freshly shuffled shoe\n"
     "  -j, --threads N       threads, each with its own game and shoe (default: every core)\n"
     "  -q, --quiet           no progress bar\n"
     "  -h, --help            this text\n";
@@ -132,6 +133,8 @@ Config ParseArgs(int argc, char** argv) {
                 Fail("unknown insurance limit: " + std::string(s));
         } else if (arg == "--take-insurance") {
             config.take_insurance = true;
+        } else if (arg == "--fresh-shoe") {
+            config.fresh_shoe = true;
         } else if (arg == "-j" || arg == "--threads") {
             config.threads = static_cast<int>(ParseCount(value(), "--threads"));
         } else if (arg == "-q" || arg == "--quiet") {
@@ -150,6 +153,18 @@ std::string Millions(double n) {
     return text;
 }
 
+// A rate readable at any speed: "8.59 M", "4.3 k", "950" (rounds a second).
+std::string Rate(double per_second) {
+    char text[32];
+    if (per_second >= 1e6)
+        std::snprintf(text, sizeof text, "%.2f M", per_second / 1e6);
+    else if (per_second >= 1e3)
+        std::snprintf(text, sizeof text, "%.1f k", per_second / 1e3);
+    else
+        std::snprintf(text, sizeof text, "%.0f", per_second);
+    return text;
+}
+
 void DrawProgress(std::uint64_t done, std::uint64_t total, double seconds) {
     constexpr int kWidth = 30;
     const double part = total ? static_cast<double>(done) / static_cast<double>(total) : 1;
@@ -160,7 +175,7 @@ void DrawProgress(std::uint64_t done, std::uint64_t total, double seconds) {
     const double rate = seconds > 0 ? static_cast<double>(done) / seconds : 0;
     const double eta = rate > 0 ? static_cast<double>(total - done) / rate : 0;
     std::fprintf(stderr, "\r[%s] %5.1f%%  %s rounds  %s rounds/s  %.0f s left  ", bar, 100 * part,
-                 Millions(static_cast<double>(done)).c_str(), Millions(rate).c_str(), eta);
+                 Millions(static_cast<double>(done)).c_str(), Rate(rate).c_str(), eta);
     std::fflush(stderr);
 }
 
@@ -176,6 +191,7 @@ void PrintReport(const Config& config, const vex::sim::Tally& t, double seconds)
         std::printf("seed %" PRIu64 "\n", *config.seed);
     else
         std::printf("seed: none, shoes reseeded from the clock\n");
+    if (config.fresh_shoe) std::printf("every round off the top of a freshly shuffled shoe\n");
 
     const double mean = t.Mean(), ci = t.Ci95();
     std::printf(
@@ -201,7 +217,7 @@ void PrintReport(const Config& config, const vex::sim::Tally& t, double seconds)
     std::printf("  %-15s %8.4f%%\n", "insurance won",
                 100 * static_cast<double>(t.insurance_won) / rounds);
 
-    std::printf("\nspeed: %.2f M rounds/s on %d threads (%.1f s)\n", rounds / seconds / 1e6,
+    std::printf("\nspeed: %s rounds/s on %d threads (%.1f s)\n", Rate(rounds / seconds).c_str(),
                 vex::sim::ThreadCount(config), seconds);
 }
 
