@@ -59,7 +59,10 @@ std::string AgainstUpCard(int up) {
 
 std::string HandName(const Choice& c) {
     if (c.pair != 0) return "a pair of " + CardName(c.pair) + "s";
-    return (c.soft ? "soft " : "") + std::to_string(c.total);
+    const std::string total = (c.soft ? "soft " : "") + std::to_string(c.total);
+    if (c.decision == Decision::LeftHand) return "the left hand's " + total;
+    if (c.decision == Decision::RightHand) return "the right hand's " + total;
+    return total;
 }
 
 std::string ActionName(Action a, const Choice& c) {
@@ -82,9 +85,10 @@ std::string ActionName(Action a, const Choice& c) {
     return {};
 }
 
-// "Hit on 18 against an 8"
+// "Hit on 18 against an 8", "Split a pair of 8s against a 10"
 std::string ChoiceName(const Choice& c) {
-    return ActionName(c.chosen, c) + " on " + HandName(c) + AgainstUpCard(c.up_card);
+    const std::string joint = c.chosen == Action::Split ? " " : " on ";
+    return ActionName(c.chosen, c) + joint + HandName(c) + AgainstUpCard(c.up_card);
 }
 
 // "Stand was best (+10.4 %). Cost 41.46 $", or for a best choice "the best choice."

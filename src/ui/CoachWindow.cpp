@@ -84,10 +84,10 @@ constexpr int kTextWidth = 356;
 
 // The next round's edge as the player reads it, and whether a screen reader needs words.
 QString EdgeText(double edge, bool in_words) {
-    const QString percent = (in_words ? SignedInWords(100 * edge, 1) : Signed(100 * edge, 1)) +
-                            (in_words ? QStringLiteral(" percent") : QStringLiteral(" %"));
-    if (Signed(100 * edge, 1).toDouble() == 0)
-        return QStringLiteral("An even game: %1 per dollar bet").arg(percent);
+    // The sentence says who has the edge; the figure is its size.
+    const QString digits = QString::number(std::abs(100 * edge), 'f', 1);
+    const QString percent = digits + (in_words ? QStringLiteral(" percent") : QStringLiteral(" %"));
+    if (digits.toDouble() == 0) return QStringLiteral("An even game for the next round");
     return (edge > 0 ? QStringLiteral("The shoe favours you: %1 per dollar bet")
                      : QStringLiteral("The house has the edge: %1 per dollar bet"))
         .arg(percent);
@@ -174,17 +174,15 @@ CoachWindow::CoachWindow(MainWindow& main) : QWidget(&main, Qt::Dialog), main_(m
     section(QStringLiteral("The shoe"));
     shoe_ = line("Shoe", text);
     count_ = line("Count", text);
-    auto* edge_row = new QHBoxLayout;
-    edge_row->setSpacing(10);
-    edge_ = AddLabel(this, text);
-    edge_->setObjectName(QStringLiteral("Edge"));
-    edge_->setWordWrap(true);
-    edge_count_ = AddLabel(this, text);
-    edge_count_->setObjectName(QStringLiteral("EdgeCount"));
-    edge_count_->setAlignment(Qt::AlignRight | Qt::AlignTop);
-    edge_row->addWidget(edge_, 1, Qt::AlignTop);
-    edge_row->addWidget(edge_count_, 0, Qt::AlignTop);
-    layout->addLayout(edge_row);
+    // The next round's edge, and the true count beside it under the same heading.
+    edge_ = line("Edge", bold);
+    edge_count_ = line("EdgeCount", text);
+    // Lines that come and go keep their room, so that the window keeps its size.
+    for (QLabel* l : {count_, edge_, edge_count_}) {
+        QSizePolicy keep = l->sizePolicy();
+        keep.setRetainSizeWhenHidden(true);
+        l->setSizePolicy(keep);
+    }
     show_count_ = new QCheckBox(QStringLiteral("Show the count"), this);
     show_count_->setObjectName(QStringLiteral("ShowCount"));
     show_count_->setFont(text);
@@ -209,7 +207,7 @@ CoachWindow::CoachWindow(MainWindow& main) : QWidget(&main, Qt::Dialog), main_(m
 
     section(QStringLiteral("Your costliest choices"));
     no_review_ = line("NoReview", text);
-    no_review_->setText(QStringLiteral("None yet: every choice was the best."));
+    no_review_->setText(QStringLiteral("None yet."));
     review_ = new QListWidget(this);
     review_->setObjectName(QStringLiteral("Review"));
     review_->setAccessibleName(QStringLiteral("Your costliest choices, costliest first"));
@@ -329,6 +327,8 @@ void CoachWindow::RenderChoices() {
 
     QStringList review;
     for (const coach::Choice& c : session_.Costliest(10)) review << KeepUnits(coach::ReviewText(c));
+    no_review_->setText(s.choices == 0 ? QStringLiteral("None yet.")
+                                       : QStringLiteral("None: every choice was the best."));
     if (review == review_texts_) return;  // rebuilt only when it changed: the reader's place stays
     review_texts_ = review;
     review_->clear();
@@ -338,17 +338,16 @@ void CoachWindow::RenderChoices() {
 }
 
 void CoachWindow::RenderEdge(const Game& g) {
-    const bool betting =
-        g.BettingOpen() || g.Phase == RoundPhase::Betting || g.Phase == RoundPhase::Shuffling;
+    const bool betting = g.BettingOpen();
     edge_->setVisible(betting);
     edge_count_->setVisible(betting && show_count_->isChecked());
     if (!betting) return;
     // Before the deal every card out of the shoe is in sight.
     const coach::Composition shoe = coach::UnseenCards(g, false);
     const double true_count = coach::HiLoCount(shoe).true_count;
-    edge_count_->setText(QStringLiteral("true count %1").arg(Signed(true_count, 1)));
+    edge_count_->setText(QStringLiteral("Hi-Lo true count %1").arg(Signed(true_count, 1)));
     edge_count_->setAccessibleName(
-        QStringLiteral("true count %1").arg(SignedInWords(true_count, 1)));
+        QStringLiteral("Hi-Lo true count %1").arg(SignedInWords(true_count, 1)));
     edge_wanted_ = shoe;
     if (edge_known_ && edge_known_->shoe == shoe) {
         edge_->setText(EdgeText(edge_known_->edge, false));

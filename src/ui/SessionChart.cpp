@@ -120,7 +120,7 @@ void SessionChart::paintEvent(QPaintEvent*) {
 
     // The zero line and the figures at the edges of the range.
     const double zero_y = at(0, 0).y();
-    p.setPen(QPen(kLineColour, 1));
+    p.setPen(QPen(QColor(255, 255, 255, 110), 1));  // a faint white, apart from the lines' colours
     p.drawLine(QPointF(plot.left(), zero_y), QPointF(plot.right(), zero_y));
     p.setPen(kTableText);
     const auto figure = [&](double dollars, double y) {

@@ -77,8 +77,11 @@ TEST(CoachSession, SplitHandsAndInsuranceAreFollowed) {
     w.Deal(8, 8, 10, 7);
     const double split = w.Value(Action::Split);  // the best play
     w.Do(&Game::bnSplit_Click, {10});
+    EXPECT_TRUE(coach::VerdictText(*w.session.LastChoice()).starts_with("Split a pair of 8s"));
     EXPECT_TRUE(w.session.Current().has_value());  // the left hand's choice
     w.Do(&Game::bnStandSplit_Click);
+    EXPECT_TRUE(coach::VerdictText(*w.session.LastChoice())
+                    .starts_with("Stand on the left hand's 18 against a 10: "));
     EXPECT_FALSE(w.session.Current().has_value());  // the pass to the right hand
     w.Do(&Game::Timer3_Timer, {10});
     EXPECT_TRUE(w.session.Current().has_value());

@@ -69,11 +69,11 @@ TEST(CoachWindow, TheEdgeShowsWhileBettingDropsValuesForOlderShoesAndTheCountCan
     coach::Composition older = shoe;
     ++older.count[10];
     w.coach->EdgeWorkedOut(shoe, 0.0123);
-    EXPECT_EQ(edge->text(), "The shoe favours you: +1.2 % per dollar bet");
+    EXPECT_EQ(edge->text(), "The shoe favours you: 1.2 % per dollar bet");
     w.coach->EdgeWorkedOut(older, -0.005);  // arrives late, for the shoe before
-    EXPECT_EQ(edge->text(), "The shoe favours you: +1.2 % per dollar bet");
+    EXPECT_EQ(edge->text(), "The shoe favours you: 1.2 % per dollar bet");
     w.coach->EdgeWorkedOut(shoe, -0.005);
-    EXPECT_EQ(edge->text(), "The house has the edge: \u22120.5 % per dollar bet");
+    EXPECT_EQ(edge->text(), "The house has the edge: 0.5 % per dollar bet");
 
     // Edge, count beside it, count in the shoe: shown while betting, unless practising.
     const auto shown = [&] {
