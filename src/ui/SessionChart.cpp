@@ -109,6 +109,7 @@ void SessionChart::paintEvent(QPaintEvent*) {
         hi += lo < 0 ? grow : 2 * grow;
         lo -= lo < 0 ? grow : 0;
     }
+    const double low = lo, high = hi;  // the figures at the ends name these
     const double pad = (hi - lo) * 0.06;
     lo -= pad;
     hi += pad;
@@ -130,8 +131,9 @@ void SessionChart::paintEvent(QPaintEvent*) {
     };
     figure(0, zero_y);
     // The ends of the range, where they leave the zero's figure room.
-    if (zero_y - plot.top() > 1.5 * fm.height()) figure(hi, plot.top() + fm.height() / 2);
-    if (plot.bottom() - zero_y > 1.5 * fm.height()) figure(lo, plot.bottom() - fm.height() / 2);
+    const double high_y = at(0, high).y(), low_y = at(0, low).y();
+    if (zero_y - high_y > 1.5 * fm.height()) figure(high, high_y);
+    if (low_y - zero_y > 1.5 * fm.height()) figure(low, low_y);
     p.drawText(QRectF(plot.left(), plot.bottom() + 1, plot.width(), kFootHeight),
                Qt::AlignRight | Qt::AlignTop,
                rounds == 1 ? QStringLiteral("1 round") : QStringLiteral("%1 rounds").arg(rounds));
