@@ -153,7 +153,7 @@ TEST(Play, TheSettlementPaysTheStakeBackTwiceOnceOrNotAtAll) {
         {5, 5, 'D', {8}, 10, 8, {}, "Push...", 500},
         {5, 5, 'D', {2}, 10, 8, {}, "You lost!", 480},
         {5, 6, 'D', {2}, 10, 6, {10}, "Dealer busted...You won!", 520},
-        {10, 6, 'D', {10}, 10, 7, {}, kBusted, 480},  // the doubled stake is lost
+        {10, 6, 'D', {6}, 10, 7, {}, kBusted, 480},  // 22: the doubled stake is lost
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(::testing::Message()
