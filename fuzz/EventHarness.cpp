@@ -338,6 +338,14 @@ class Session {
                 (r.number == record_before_.number ? RecordedMoney(record_before_) : 0);
             if (recorded != moved) Fail("the round's record disagrees with the money moved");
         }
+        // A paid round's hands were staked with the whole bet on the table, the insurance apart.
+        if (g.Phase == RoundPhase::Settled) {
+            std::int64_t hands = 0;
+            for (const ResultEntry& x : g.Record().Results())
+                if (x.result != HandResult::InsuranceWon && x.result != HandResult::InsuranceLost)
+                    hands += x.stake;
+            if (hands != g.Bet) Fail("the round's record staked its hands other than the bet");
+        }
         if (g.Record().settled != (g.Phase == RoundPhase::Settled) &&
             g.Phase != RoundPhase::Betting && g.Phase != RoundPhase::Shuffling)
             Fail("the round's record and its phase disagree on its end");
