@@ -37,21 +37,6 @@ std::string Dollars(double amount) {
     return digits;
 }
 
-std::string CardName(int value) {
-    switch (value) {
-        case 1:
-            return "ace";
-        case 11:
-            return "jack";
-        case 12:
-            return "queen";
-        case 13:
-            return "king";
-        default:
-            return std::to_string(value);
-    }
-}
-
 std::string AgainstUpCard(int up) {
     const bool vowel = up == 1 || up == 8;
     return std::string(vowel ? " against an " : " against a ") + CardName(up);
@@ -99,6 +84,21 @@ std::string Judgement(const Choice& c) {
 }
 
 }  // namespace
+
+std::string CardName(int value) {
+    switch (value) {
+        case 1:
+            return "ace";
+        case 11:
+            return "jack";
+        case 12:
+            return "queen";
+        case 13:
+            return "king";
+        default:
+            return std::to_string(value);
+    }
+}
 
 std::string VerdictText(const Choice& c) {
     return ChoiceName(c) + ": " + Percent(c.chosen_ev) + (c.best_choice ? ", " : ". ") +

@@ -55,6 +55,9 @@ struct Choice {
     int cards_left = 0;
 };
 
+// A card's name as a player says it: "ace", "2".."10", "jack", "queen", "king".
+std::string CardName(int value);
+
 // "Hit on 18 against an 8: −58.7 %. Stand was best (+10.4 %). Cost 41.46 $", or for a best
 // choice "Stand on 18 against an 8: +10.4 %, the best choice."
 std::string VerdictText(const Choice& c);

@@ -34,27 +34,12 @@ QString ActionName(coach::Action a) {
     return {};
 }
 
-QString CardName(int value) {
-    switch (value) {
-        case 1:
-            return QStringLiteral("ace");
-        case 11:
-            return QStringLiteral("jack");
-        case 12:
-            return QStringLiteral("queen");
-        case 13:
-            return QStringLiteral("king");
-        default:
-            return QString::number(value);
-    }
-}
-
 QString HandTotal(int total, Flag soft) {
     return (soft != kFalse ? QStringLiteral("soft ") : QString()) + QString::number(total);
 }
 
 QString Situation(const Game& g) {
-    const QString up = CardName(g.DealerCards[1]);
+    const QString up = QString::fromStdString(coach::CardName(g.DealerCards[1]));
     switch (g.Phase) {
         case RoundPhase::Betting:
             return QStringLiteral("Waiting for your bet.");
