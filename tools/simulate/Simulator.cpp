@@ -194,20 +194,21 @@ RoundResult SimTable::PlayRound() {
         }
     }
 
-    // What happened, as the game recorded it.
+    // What happened, as the game recorded it: each hand's result, the insurance's when some was
+    // bought, and a Double carried out. A split round has a result for each of its two hands.
     const RoundRecord& record = g.Record();
-    for (const MoveEntry& m : record.Moves()) {
-        r.doubled |= m.move == Move::Double && !m.refused;
-        r.split |= m.move == Move::Split && !m.refused;
-        r.insurance_taken |= m.move == Move::Insurance && m.amount != 0;
-    }
     r.hand_count = 0;
     for (const ResultEntry& x : record.Results()) {
-        if (x.result == HandResult::InsuranceWon) r.insurance_won = true;
-        if (static_cast<int>(x.result) >= kOutcomeCount) continue;
+        if (x.result == HandResult::InsuranceWon || x.result == HandResult::InsuranceLost) {
+            r.insurance_taken = true;
+            r.insurance_won = x.result == HandResult::InsuranceWon;
+            continue;
+        }
         r.hands[x.hand] = x.result;
         r.hand_count = std::max(r.hand_count, x.hand + 1);
     }
+    r.split = r.hand_count == 2;
+    for (const MoveEntry& m : record.Moves()) r.doubled |= m.move == Move::Double && !m.refused;
 
     if (g.Phase != RoundPhase::Settled) throw std::logic_error("a round did not come to its end");
     g.Timer1_Timer();
