@@ -58,6 +58,10 @@ for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 . "$(dirname "$0")/layout.sh"
 load_layout "$prog" || exit 2
 chips=("$(centre Image1)" "$(centre Image2)" "$(centre Image5)" "$(centre Image4)")
+# The dialogs' controls, in their own windows' coordinates: the rules' five options, the help's
+# topics (its labels on the left, above the OK).
+mapfile -t rule_options < <(names 'Rules.Option*')
+mapfile -t help_topics < <(names 'frmHelp.Label*')
 # The betting spot (twice as likely), a place on it off its centre, and the bet written on it.
 drop_targets=("$(centre Image3)" "$(centre Image3)" "$(inside Image3 60 70)" "$(centre LabelMise)")
 # Deal (twice as likely), Clear bet, Hit, Stand, Double, Split.
@@ -138,29 +142,29 @@ answer_dialogs() {
         Borrow)
           if [ "$bank_typed" != "$w" ]; then
             bank_typed=$w
-            xdotool mousemove $((dx + 480)) $((dy + 148)) click --delay 0 1 key ctrl+a
+            xdotool mousemove $(in_window "$dx" "$dy" frmBank.txtBorrow) click --delay 0 1 key ctrl+a
             # Mostly modest loans; now and then the largest check, which soon reaches the ceiling.
             local amount; amount=$(pick 100 500 1000 10 0 "" abc -50 12.5 "2 000" 40000 "&H1F4")
             (( big_loans > 0 && RANDOM % big_loans == 0 )) && amount=32767
             xdotool type -- "$amount"
-            xdotool mousemove $((dx + 320)) $((dy + 320)) click --delay 0 1
+            xdotool mousemove $(in_window "$dx" "$dy" frmBank.bnSign) click --delay 0 1
             count "check signed"; acted=1
           fi
           continue ;;  # a signed check closes by itself after 1.5 s
         Rules)
-          xdotool mousemove $((dx + $(pick 66 66 394))) $((dy + $(pick 160 192 224))) click --delay 0 1
-          xdotool mousemove $((dx + 312)) $((dy + 288)) click --delay 0 1; count "rules chosen" ;;
+          xdotool mousemove $(in_window "$dx" "$dy" "$(pick "${rule_options[@]}")") click --delay 0 1
+          xdotool mousemove $(in_window "$dx" "$dy" Rules.bnOK) click --delay 0 1; count "rules chosen" ;;
         "How to play BlackJack")
-          xdotool mousemove $((dx + 40)) $((dy + 80 + 32 * (RANDOM % 10))) click --delay 0 1
+          xdotool mousemove $(in_window "$dx" "$dy" "$(pick "${help_topics[@]}")") click --delay 0 1
           sleep 0.05
-          xdotool mousemove $((dx + 320)) $((dy + 384)) click --delay 0 1; count "help read" ;;
+          xdotool mousemove $(in_window "$dx" "$dy" frmHelp.Command1) click --delay 0 1; count "help read" ;;
         "About Vex's BlackJack")
           xdotool windowfocus "$w" key Return; count "about closed" ;;
         Coach)
           continue ;;  # the coach stays open beside the table and follows play
         "Game Over")
           game_overs=$((game_overs + 1))
-          xdotool mousemove $((dx + 256)) $((dy + 372)) click --delay 0 1
+          xdotool mousemove $(in_window "$dx" "$dy" frmEnd.Command1) click --delay 0 1
           for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
           wait "$pid"; local status=$?
           [ "$status" -eq 0 ] || fail "the game-over OK ended the program with status $status"

@@ -6,15 +6,19 @@
 // prints where the table's controls sit, as "NAME LEFT TOP WIDTH HEIGHT" lines in the window's
 // own coordinates (the menu bar included, as the real window has it): the window itself (Form1),
 // the table under the menu bar, the chips, the betting spot (Image3), then every label and button
-// of the table's control list.
+// of the table's control list; then the check, the rules, the help and the game-over window, each
+// control in its own window's coordinates as "WINDOW.NAME ..." (an option button with its index:
+// "Rules.Option1(2)").
 // The soaks click by these places.
 #include <QApplication>
 #include <QString>
+#include <QVariant>
 #include <cstdio>
 #include <string_view>
 
 #include "Doubles.h"
 #include "ui/AppSetup.h"
+#include "ui/Dialogs.h"
 #include "ui/MainWindow.h"
 
 namespace {
@@ -46,6 +50,27 @@ int PrintLayout(vex::ui::MainWindow& table) {
     print("Image3");
     for (const vex::ControlDecl& d : vex::kForm1Labels) print(d.Name);
     for (const vex::ControlDecl& d : vex::kForm1Buttons) print(d.Name);
+
+    const auto print_dialog = [](QWidget* dialog) {
+        dialog->setAttribute(Qt::WA_DontShowOnScreen);
+        dialog->show();
+        QApplication::processEvents();
+        for (const QWidget* w : dialog->findChildren<QWidget*>()) {
+            QString name = w->objectName();
+            if (name.isEmpty() || name.startsWith(QLatin1String("qt_"))) continue;
+            const QVariant index = w->property("index");
+            if (index.isValid()) name += QStringLiteral("(%1)").arg(index.toInt());
+            const QPoint at = w->mapTo(dialog, QPoint(0, 0));
+            std::printf("%s.%s %d %d %d %d\n", qPrintable(dialog->objectName()), qPrintable(name),
+                        at.x(), at.y(), w->width(), w->height());
+        }
+        dialog->hide();
+        dialog->deleteLater();
+    };
+    print_dialog(new vex::ui::BankWindow(table));
+    print_dialog(new vex::ui::RulesWindow(table));
+    print_dialog(new vex::ui::HelpWindow(table));
+    print_dialog(new vex::ui::EndWindow(table));
     return missing == 0 ? 0 : 1;
 }
 
