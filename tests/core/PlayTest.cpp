@@ -1,6 +1,7 @@
 // The main hand: Hit, Stand and Double, the dealer's drawing, the settlement and the clearing tick.
 #include <gtest/gtest.h>
 
+#include <numeric>
 #include <string>
 #include <vector>
 
@@ -167,6 +168,8 @@ TEST(Play, TheSettlementPaysTheStakeBackTwiceOnceOrNotAtAll) {
         Stack(t, c.dealer);
         (g.*(c.action == 'S' ? &Game::bnStay_Click : &Game::bnDouble_Click))();
         const bool dealer_played = c.message != kBusted;
+        const int total = c.p1 + c.p2 + std::accumulate(c.extra.begin(), c.extra.end(), 0);
+        EXPECT_EQ(Shown(g.Form1.lblTotalJoueur), std::to_string(total));  // the doubled card too
         EXPECT_EQ(Shown(g.Form1.Commentaire), c.message);
         EXPECT_EQ(g.Credit, c.credit);
         EXPECT_EQ(g.Form1.LabelCredit.Caption, c.action == 'S' ? "490" : "480");
