@@ -69,7 +69,8 @@ TEST(Play, DoubleAndSplitNeedTheCreditAndRoomUnderBothMaximums) {
             t.rng.Stack(split ? 3 : 10);  // the split's left hand makes 11, the double 21
             void (Game::*press)() = split ? &Game::bnSplit_Click : &Game::bnDouble_Click;
             (g.*press)();
-            EXPECT_EQ(g.Record().Moves().front().refused, !c.allowed);
+            ASSERT_EQ(g.Record().Moves().size(), 1u);  // the move, refused or carried out
+            EXPECT_EQ(g.Record().Moves()[0].refused, !c.allowed);
             if (!c.allowed) {
                 (g.*press)();
                 EXPECT_EQ(Shown(g.Form1.Commentaire), "Not enough credit or over table limits");
