@@ -132,7 +132,7 @@ MainWindow::~MainWindow() {
 void MainWindow::BuildTable() {
     table_ = new QWidget(this);
     table_->setObjectName(QStringLiteral("table"));
-    table_->setFixedSize(679, 486);
+    table_->setFixedSize(kTableWidth, kTableHeight);
     table_->setAutoFillBackground(true);
     QPalette green = table_->palette();
     green.setColor(QPalette::Window, kTableGreen);
