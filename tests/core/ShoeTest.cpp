@@ -91,6 +91,10 @@ TEST(CardFaces, FacesFollowSuitAndValueAndOnlyTheHoleCardTurns) {
     EXPECT_EQ(after[kHoleCardSlot], CardFace(2, 7));
     after[kHoleCardSlot] = kCardBack;
     EXPECT_EQ(after, before);
+    // The longest hand a dealer can hold (thirteen cards from aces and twos still draw) stays on
+    // the table: from the fourteenth card on, the cards pile up at its right edge.
+    for (int n = 1; n <= kDealerHandSize; ++n)
+        EXPECT_LE(SlotPlace(DealerCardSlot(n)).Left + SlotPlace(0).Width, kTableWidth - 4) << n;
 }
 
 }  // namespace
