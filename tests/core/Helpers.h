@@ -69,4 +69,21 @@ void PressFor(Table& t, const std::vector<int>& values, Press press, std::size_t
     }
 }
 
+// A split round: the pair, the dealer's cards, each hand's cards and the dealer's draws.
+struct SplitRound {
+    int pair, up, hole;
+    std::vector<int> left;    // the left hand's second card, then its hits
+    std::vector<int> right;   // the right hand's second card, then its hits
+    std::vector<int> dealer;  // the dealer's draws
+};
+
+// Bets 10, splits the pair and plays the left hand, standing if it is still open.
+inline void PlayLeftHand(Table& t, const SplitRound& r) {
+    t.BetChips({10});
+    t.Deal(r.pair, r.pair, r.up, r.hole);
+    PressFor(t, {r.left.at(0)}, &Game::bnSplit_Click);
+    PressFor(t, r.left, &Game::bnCardSplit_Click, 1);
+    if (!t.game.Form1.Timer3.Enabled) t.game.bnStandSplit_Click();
+}
+
 }  // namespace vex::test

@@ -36,13 +36,9 @@ std::string Results(const RoundRecord& r) {
 TEST(RoundRecord, ASplitRoundListsEachHandsMovesAndResults) {
     Table t;
     Game& g = t.game;
-    t.BetChips({10});
-    t.Deal(8, 8, 10, 7);
-    PressFor(t, {3}, &Game::bnSplit_Click);       // left 11
-    PressFor(t, {10}, &Game::bnCardSplit_Click);  // left 21
-    g.bnStandSplit_Click();
-    PressFor(t, {10}, &Game::Timer3_Timer);      // right 18
-    PressFor(t, {5}, &Game::bnCardSplit_Click);  // right 23: bust, paid nothing at once
+    PlayLeftHand(t, {8, 10, 7, {3, 10}, {}, {}});  // left 11, then 21, and Stand
+    PressFor(t, {10}, &Game::Timer3_Timer);        // right 18
+    PressFor(t, {5}, &Game::bnCardSplit_Click);    // right 23: bust, paid nothing at once
     EXPECT_FALSE(g.Record().settled);
     g.bnStandSplit_Click();  // Finish: the dealer stands on 17
 

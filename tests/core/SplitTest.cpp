@@ -9,21 +9,6 @@
 namespace vex::test {
 namespace {
 
-struct SplitRound {
-    int pair, up, hole;
-    std::vector<int> left;    // the left hand's second card, then its hits
-    std::vector<int> right;   // the right hand's second card, then its hits
-    std::vector<int> dealer;  // the dealer's draws
-};
-
-// Bets 10, splits the pair and plays the left hand, standing if it is still open.
-void PlayLeftHand(Table& t, const SplitRound& r) {
-    t.BetChips({10});
-    t.Deal(r.pair, r.pair, r.up, r.hole);
-    PressFor(t, {r.left.at(0)}, &Game::bnSplit_Click);
-    PressFor(t, r.left, &Game::bnCardSplit_Click, 1);
-    if (!t.game.Form1.Timer3.Enabled) t.game.bnStandSplit_Click();
-}
 // Plays the right hand and presses Finish; returns the prompt and the buttons shown just before.
 std::string PlayRightHandAndFinish(Table& t, const SplitRound& r) {
     PressFor(t, {r.right.at(0)}, &Game::Timer3_Timer);
